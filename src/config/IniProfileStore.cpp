@@ -1,0 +1,64 @@
+#include "config/IniProfileStore.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+namespace {
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+std::string Unescape(std::string_view text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 &&
+            HexValue(text[i + 2]) >= 0) {
+            out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::string Unquote(std::string_view value) {
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        return std::string(value.substr(1, value.size() - 2));
+    return std::string(value);
+}
+
+} // namespace
+
+bool IniProfileStore::Load(const std::string& path) {
+    std::ifstream in(path);
+    if (!in) {
+        error = "Cannot read " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    std::string section, line;
+    while (std::getline(in, line)) {
+        std::string_view text = Trim(line);
+        if (text.empty() || text.front() == ';' || text.front() == '#') continue;
+        if (text.front() == '[' && text.back() == ']') {
+            section = Unescape(text.substr(1, text.size() - 2));
+            continue;
+        }
+        const size_t eq = text.find('=');
+        if (eq == std::string_view::npos) continue;
+        SetString(section, Unescape(Trim(text.substr(0, eq))), Unquote(Trim(text.substr(eq + 1))));
+    }
+    return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string_view>
+
+// Where the framer echoes what it received. Both are called on the receive
+// thread and must not block on the user interface.
+class MonitorSink {
+public:
+    virtual ~MonitorSink() = default;
+    // `flag` is 1 for text from the receive thread.
+    virtual void AppendText(std::string_view text, int flag) = 0;
+};
+
+class LogSink {
+public:
+    virtual ~LogSink() = default;
+    virtual void Write(std::string_view text) = 0;
+};

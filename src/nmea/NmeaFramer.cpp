@@ -1,0 +1,144 @@
+#include "nmea/NmeaFramer.h"
+
+#include "nmea/DecodeSettings.h"
+#include "nmea/EchoSinks.h"
+#include "nmea/ReceiverState.h"
+
+#include <cstdio>
+
+namespace {
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+NmeaFramer::NmeaFramer(ReceiverState& s, const DecodeSettings& settings)
+    : state(s), settings(settings), dispatcher(s, settings) {}
+
+void NmeaFramer::Feed(std::string_view bytes) {
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    while (p < end) {
+        const char c = *p++;
+        switch (stage) {
+        case Stage::Hunt: // everything between sentences, line ends included
+            if (c == '$') {
+                running = 0;
+                length = 0;
+                stage = Stage::Address;
+            }
+            break;
+        case Stage::Address:
+            running ^= static_cast<uint8_t>(c);
+            if (c == ',') {
+                addressLength = length;
+                length = 0;
+                stage = Stage::Data;
+            } else {
+                address[length++] = c;
+                if (length > kMaxAddress) Drop();
+            }
+            break;
+        case Stage::Data:
+            p = ScanData(p - 1, end);
+            break;
+        case Stage::Checksum1:
+            checksumText[0] = c;
+            stage = Stage::Checksum2;
+            break;
+        case Stage::Checksum2:
+            checksumText[1] = c;
+            EndWithChecksum();
+            break;
+        }
+    }
+}
+
+// The data text is most of every sentence: copy it in a tight loop until '*',
+// carriage return, the length limit or the end of the chunk.
+const char* NmeaFramer::ScanData(const char* p, const char* end) {
+    for (; p < end; ++p) {
+        const char c = *p;
+        if (c == '*') {
+            stage = Stage::Checksum1;
+            return p + 1;
+        }
+        if (c == '\r') {
+            EndWithoutChecksum();
+            return p + 1;
+        }
+        running ^= static_cast<uint8_t>(c);
+        data[length++] = c; // '$' and line feeds belong to the data here
+        if (length > kMaxData) {
+            Drop();
+            return p + 1;
+        }
+    }
+    return p;
+}
+
+void NmeaFramer::EndWithChecksum() {
+    stage = Stage::Hunt;
+    const int high = HexDigit(checksumText[0]);
+    const int low = HexDigit(checksumText[1]);
+    // Reading stops at the first non-hex digit, so "4G" reads as 4.
+    const unsigned received = high < 0 ? 0 : low < 0 ? high : high * 16 + low;
+    if ((high >= 0 && received == running) || DecodeSettings::On(settings.ignoreChecksum)) {
+        Accept();
+        if (monitor || log) BuildEcho(true);
+        if (log) log->Write(echo);
+        if (monitor) monitor->AppendText(echo, 1);
+    } else {
+        ReportMismatch(received);
+    }
+}
+
+void NmeaFramer::EndWithoutChecksum() {
+    stage = Stage::Hunt;
+    Accept();
+    if (monitor || log) BuildEcho(false);
+    if (monitor) monitor->AppendText(echo, 1);
+    if (log) log->Write(echo);
+}
+
+void NmeaFramer::Accept() {
+    const std::string_view addr(address.data(), addressLength);
+    dispatcher.DispatchSentence(addr, std::span<char>(data.data(), length));
+    const unsigned count = state.AddSentence();
+    if (observer) observer(addr, std::string_view(data.data(), length));
+    if (pacing) pacing(count);
+}
+
+void NmeaFramer::ReportMismatch(unsigned received) {
+    ++checksumErrors;
+    if (!monitor && !log) return;
+    BuildEcho(true);
+    if (!log) {
+        monitor->AppendText(echo, 1);
+        return;
+    }
+    char line[40];
+    const int n = std::snprintf(line, sizeof line, "Checksum Error %2x %2x\r\n",
+                                static_cast<unsigned>(running), received);
+    echo.insert(0, 1, '#');
+    log->Write(echo);
+    log->Write(std::string_view(line, static_cast<size_t>(n)));
+    if (monitor) monitor->AppendText(std::string_view(line, static_cast<size_t>(n)), 1);
+}
+
+void NmeaFramer::BuildEcho(bool withChecksum) {
+    echo.assign(1, '$');
+    echo.append(address.data(), addressLength).append(1, ',').append(data.data(), length);
+    if (withChecksum) echo.append(1, '*').append(checksumText.data(), 2);
+    echo.append("\r\n");
+}
+
+void NmeaFramer::Drop() {
+    ++dropped;
+    stage = Stage::Hunt;
+}

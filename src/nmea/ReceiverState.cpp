@@ -1,0 +1,187 @@
+#include "nmea/ReceiverState.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr unsigned Bit(StateGroup g) { return static_cast<unsigned>(g); }
+
+// Copies one value out of a group under its lock; `fallback` when the lock
+// cannot be had.
+template <typename T, typename Read>
+T ReadLocked(StateLock& lock, T fallback, Read read) {
+    StateLockGuard guard(lock);
+    return guard.Held() ? read() : fallback;
+}
+
+bool ValidPrn(int prn) { return prn >= 1 && prn <= kMaxPrn; }
+
+} // namespace
+
+StateWriter::StateWriter(ReceiverState& s, StateGroup groups) : state(s) {
+    const unsigned want = static_cast<unsigned>(groups);
+    StateLock* order[] = {&state.navLock, &state.satLock, &state.dopLock, &state.clockLock};
+    const unsigned bits[] = {Bit(StateGroup::Nav), Bit(StateGroup::Sat), Bit(StateGroup::Dop),
+                             Bit(StateGroup::Clock)};
+    for (int i = 0; i < 4; ++i) {
+        if (!(want & bits[i])) continue;
+        if (!order[i]->Acquire()) {
+            ReleaseAll(); // hold nothing rather than part of the set
+            return;
+        }
+        held |= bits[i];
+    }
+}
+
+StateWriter::~StateWriter() { ReleaseAll(); }
+
+void StateWriter::ReleaseAll() {
+    if (held & Bit(StateGroup::Nav)) state.navLock.Release();
+    if (held & Bit(StateGroup::Sat)) state.satLock.Release();
+    if (held & Bit(StateGroup::Dop)) state.dopLock.Release();
+    if (held & Bit(StateGroup::Clock)) state.clockLock.Release();
+    held = 0;
+}
+
+NavGroup& StateWriter::Nav() { return state.nav; }
+SatGroup& StateWriter::Sat() { return state.sat; }
+DopGroup& StateWriter::Dop() { return state.dop; }
+ClockGroup& StateWriter::Clock() { return state.clock; }
+
+void ReceiverState::GetPosition(double& latitude, double& longitude, double& altitude) const {
+    StateLockGuard guard(navLock);
+    if (!guard.Held()) return;
+    latitude = nav.latitude;
+    longitude = nav.longitude;
+    altitude = nav.altitude;
+}
+
+void ReceiverState::GetSpeed(double& knots) const {
+    StateLockGuard guard(navLock);
+    if (guard.Held()) knots = nav.speedKnots;
+}
+
+void ReceiverState::GetHeading(double& heading) const {
+    StateLockGuard guard(navLock);
+    if (guard.Held()) heading = nav.heading;
+}
+
+void ReceiverState::GetFixTime(int& hour, int& minute, int& second) const {
+    StateLockGuard guard(navLock);
+    if (!guard.Held()) return;
+    hour = nav.hour;
+    minute = nav.minute;
+    second = nav.second;
+}
+
+int ReceiverState::GetPositionUpdateCount() const {
+    return ReadLocked(navLock, 0, [this] { return nav.positionUpdateCount; });
+}
+double ReceiverState::GetHorizontalError() const {
+    return ReadLocked(navLock, 0.0, [this] { return nav.horizontalError; });
+}
+double ReceiverState::GetVerticalError() const {
+    return ReadLocked(navLock, 0.0, [this] { return nav.verticalError; });
+}
+int ReceiverState::GetFixQuality() const {
+    return ReadLocked(navLock, 0, [this] { return nav.fixQuality; });
+}
+int ReceiverState::GetDifferentialStation() const {
+    return ReadLocked(navLock, 0, [this] { return nav.differentialStation; });
+}
+double ReceiverState::GetDifferentialAge() const {
+    return ReadLocked(navLock, 0.0, [this] { return nav.differentialAge; });
+}
+double ReceiverState::GetPDOP() const {
+    return ReadLocked(dopLock, 0.0, [this] { return dop.pdop; });
+}
+double ReceiverState::GetHDOP() const {
+    return ReadLocked(dopLock, 0.0, [this] { return dop.hdop; });
+}
+double ReceiverState::GetVDOP() const {
+    return ReadLocked(dopLock, 0.0, [this] { return dop.vdop; });
+}
+int ReceiverState::GetFixMode() const {
+    return ReadLocked(dopLock, 0, [this] { return dop.fixMode; });
+}
+int ReceiverState::GetSatellitesInView() const {
+    return ReadLocked(satLock, 0, [this] { return sat.satellitesInView; });
+}
+
+void ReceiverState::CopySatelliteTable(SatelliteTable& out) const {
+    StateLockGuard guard(satLock);
+    if (guard.Held()) out = sat.satellites;
+}
+
+void ReceiverState::GetGpsTime(double& value) const {
+    StateLockGuard guard(clockLock);
+    if (guard.Held()) value = clock.gpsTime;
+}
+
+void ReceiverState::GetClockDrift(double& value) const {
+    StateLockGuard guard(clockLock);
+    if (guard.Held()) value = clock.clockDrift;
+}
+
+void ReceiverState::GetReceiverMilliseconds(double& value) const {
+    StateLockGuard guard(clockLock);
+    if (guard.Held()) value = clock.receiverMilliseconds;
+}
+
+NavGroup ReceiverState::CopyNav() const {
+    return ReadLocked(navLock, NavGroup{}, [this] { return nav; });
+}
+SatGroup ReceiverState::CopySat() const {
+    return ReadLocked(satLock, SatGroup{}, [this] { return sat; });
+}
+DopGroup ReceiverState::CopyDop() const {
+    return ReadLocked(dopLock, DopGroup{}, [this] { return dop; });
+}
+ClockGroup ReceiverState::CopyClock() const {
+    return ReadLocked(clockLock, ClockGroup{}, [this] { return clock; });
+}
+
+std::vector<std::string> ReceiverState::TakeReplies() {
+    std::vector<std::string> taken;
+    StateLockGuard guard(replyLock);
+    if (!guard.Held()) return taken;
+    taken.assign(replies.begin(), replies.begin() + replyCount);
+    replyCount = 0;
+    return taken;
+}
+
+void ReceiverState::PostReply(std::string_view sentence) {
+    StateLockGuard guard(replyLock);
+    if (!guard.Held()) return;
+    replies[replyCount].assign(sentence);
+    replyCount = std::min(replyCount + 1, kMaxQueuedReplies);
+}
+
+void ReceiverState::ClearFix() {
+    StateWriter w(*this, StateGroup::Nav | StateGroup::Sat | StateGroup::Dop);
+    if (!w) return;
+    w.Sat().satellitesInView = 0;
+    w.Dop().fixMode = 0;
+    w.Nav().latitude = 0;
+    w.Nav().longitude = 0;
+    w.Nav().altitude = 0;
+}
+
+int ReceiverState::GetEphemerisNotice(int prn) const {
+    return ValidPrn(prn) ? ephemerisNoticeByPrn[prn].load(std::memory_order_relaxed) : 0;
+}
+int ReceiverState::GetAlmanacNotice(int prn) const {
+    return ValidPrn(prn) ? almanacNoticeByPrn[prn].load(std::memory_order_relaxed) : 0;
+}
+void ReceiverState::SetEphemerisNotice(int prn) {
+    if (ValidPrn(prn)) ephemerisNoticeByPrn[prn].store(1, std::memory_order_relaxed);
+}
+void ReceiverState::SetAlmanacNotice(int prn) {
+    if (ValidPrn(prn)) almanacNoticeByPrn[prn].store(1, std::memory_order_relaxed);
+}
+void ReceiverState::ClearNotices() {
+    for (int prn = 1; prn <= kMaxPrn; ++prn) {
+        ephemerisNoticeByPrn[prn].store(0, std::memory_order_relaxed);
+        almanacNoticeByPrn[prn].store(0, std::memory_order_relaxed);
+    }
+}
