@@ -1,0 +1,215 @@
+#include "nmea/DecodeSettings.h"
+#include "nmea/NmeaChecksum.h"
+#include "nmea/NmeaFramer.h"
+#include "nmea/ReceiverState.h"
+#include "support/Recorders.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kGga = "GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,";
+
+// A sentence body whose checksum is `target`, made by choosing its last character.
+std::string BodyWithSum(uint8_t target) {
+    for (char first = 'A'; first <= 'Z'; ++first) {
+        const std::string body = std::string("GPTXT,") + first;
+        const char last = static_cast<char>(NmeaChecksum(body) ^ target);
+        if (last >= '0' && last <= 'z' && last != '*' && last != ',') return body + last;
+    }
+    return {};
+}
+
+class FramerTest : public testing::Test {
+protected:
+    FramerTest() {
+        framer.SetMonitor(&monitor);
+        framer.SetLog(&log);
+        framer.SetObserver([this](std::string_view address, std::string_view) {
+            addresses.emplace_back(address);
+        });
+    }
+
+    ReceiverState state;
+    DecodeSettings settings;
+    NmeaFramer framer{state, settings};
+    RecordingMonitor monitor;
+    RecordingLog log;
+    std::vector<std::string> addresses;
+};
+
+TEST_F(FramerTest, ASentenceSplitAcrossReadsIsFramedOnce) {
+    const std::string sentence = NmeaSentence(kGga);
+    for (size_t cut : {size_t{1}, size_t{7}, sentence.size() - 4, sentence.size() - 3}) {
+        ReceiverState s;
+        NmeaFramer f(s, settings);
+        f.Feed(sentence.substr(0, cut));
+        EXPECT_EQ(s.GetSentenceCount(), 0u);
+        f.Feed(sentence.substr(cut));
+        EXPECT_EQ(s.GetSentenceCount(), 1u) << "cut at " << cut;
+        EXPECT_EQ(s.GetFixQuality(), 1);
+    }
+}
+
+TEST_F(FramerTest, GoodSentenceIsDecodedCountedLoggedAndShown) {
+    framer.Feed("\r\n\r\njunk" + NmeaSentence(kGga));
+    EXPECT_EQ(state.GetSentenceCount(), 1u);
+    EXPECT_EQ(state.GetPositionUpdateCount(), 1);
+    EXPECT_EQ(log.contents, NmeaSentence(kGga));
+    EXPECT_EQ(monitor.All(), NmeaSentence(kGga));
+    EXPECT_EQ(monitor.flags, std::vector<int>{1});
+}
+
+TEST_F(FramerTest, AddressAndDataLengthLimits) {
+    struct Case {
+        std::string body;
+        bool framed;
+    };
+    const Case cases[] = {
+        {"GPGGAX,1", true},   // six characters: framed, matches nothing
+        {"GPGGAXY,1", false}, // seven: dropped silently
+        {"GPTXT," + std::string(249 - 0, 'a'), true},
+        {"GPTXT," + std::string(250, 'a'), false},
+    };
+    unsigned expectedCount = 0, expectedDropped = 0;
+    for (const Case& c : cases) {
+        framer.Feed(NmeaSentence(c.body));
+        c.framed ? ++expectedCount : ++expectedDropped;
+        EXPECT_EQ(state.GetSentenceCount(), expectedCount) << c.body.substr(0, 10);
+        EXPECT_EQ(framer.Dropped(), expectedDropped);
+    }
+    EXPECT_EQ(monitor.texts.size(), 2u);
+    EXPECT_EQ(state.GetPositionUpdateCount(), 0);
+}
+
+TEST_F(FramerTest, CarriageReturnEndsASentenceWithoutChecksum) {
+    framer.Feed("$" + kGga + "\r\n");
+    EXPECT_EQ(state.GetSentenceCount(), 1u);
+    EXPECT_EQ(state.GetFixQuality(), 1);
+    EXPECT_EQ(log.contents, "$" + kGga + "\r\n");
+    EXPECT_EQ(monitor.All(), "$" + kGga + "\r\n");
+}
+
+TEST_F(FramerTest, ChecksumDigitsAnyCaseAndStopAtNonHex) {
+    struct Case {
+        std::string body;
+        std::string checksum;
+        bool good;
+    };
+    const std::string body = "GPTXT,hello";
+    const uint8_t sum = NmeaChecksum(body);
+    char upper[3], lower[3];
+    std::snprintf(upper, sizeof upper, "%02X", sum);
+    std::snprintf(lower, sizeof lower, "%02x", sum);
+    const Case cases[] = {
+        {body, upper, true},
+        {body, lower, true},
+        {BodyWithSum(0x0A), "0A", true},
+        {BodyWithSum(0x0A), "0a", true},
+        {BodyWithSum(0x00), "0G", true}, // reading stops at G: 0
+        {BodyWithSum(0x0A), "GA", false}, // a non-hex first digit never matches
+        {BodyWithSum(0x00), "G0", false},
+    };
+    unsigned good = 0;
+    for (const Case& c : cases) {
+        framer.Feed("$" + c.body + "*" + c.checksum + "\r\n");
+        good += c.good;
+        EXPECT_EQ(state.GetSentenceCount(), good) << c.body << "*" << c.checksum;
+    }
+}
+
+TEST_F(FramerTest, ChecksumReadsOnlyItsLeadingHexDigit) {
+    framer.Feed("$" + BodyWithSum(0x04) + "*4G\r\n");
+    EXPECT_EQ(state.GetSentenceCount(), 1u);
+}
+
+TEST_F(FramerTest, MismatchWithLogOpenWritesMarkedSentenceAndErrorLine) {
+    const std::string body = BodyWithSum(0x4F);
+    framer.Feed("$" + body + "*4E\r\n");
+    EXPECT_EQ(state.GetSentenceCount(), 0u);
+    EXPECT_EQ(framer.ChecksumErrors(), 1u);
+    EXPECT_EQ(log.contents, "#$" + body + "*4E\r\nChecksum Error 4f 4e\r\n");
+    EXPECT_EQ(monitor.All(), "Checksum Error 4f 4e\r\n");
+    EXPECT_TRUE(addresses.empty());
+
+    log.contents.clear();
+    framer.Feed("$" + BodyWithSum(0x05) + "*x6\r\n"); // small values pad with a blank
+    EXPECT_NE(log.contents.find("Checksum Error  5  0\r\n"), std::string::npos) << log.contents;
+}
+
+TEST_F(FramerTest, MismatchWithoutLogShowsTheSentenceItself) {
+    framer.SetLog(nullptr);
+    framer.Feed("$GPTXT,x*00\r\n");
+    EXPECT_EQ(monitor.All(), "$GPTXT,x*00\r\n");
+}
+
+TEST_F(FramerTest, IgnoringChecksumsDecodesMismatches) {
+    settings.ignoreChecksum = 1;
+    framer.Feed("$" + kGga + "*00\r\n");
+    EXPECT_EQ(state.GetSentenceCount(), 1u);
+    EXPECT_EQ(state.GetFixQuality(), 1);
+    EXPECT_EQ(framer.ChecksumErrors(), 0u);
+}
+
+TEST_F(FramerTest, DollarInsideASentenceDoesNotStartANewOne) {
+    // A sentence cut off by another: the second is swallowed into the first,
+    // and the combined checksum fails.
+    framer.Feed("$GPGSA,A,3,04,05$" + NmeaSentence(kGga));
+    EXPECT_EQ(state.GetSentenceCount(), 0u);
+    EXPECT_EQ(framer.ChecksumErrors(), 1u);
+    EXPECT_EQ(state.GetFixQuality(), 0);
+    // A doubled "$" makes the second one part of the address, so nothing decodes.
+    framer.Feed(NmeaSentence("$" + kGga));
+    EXPECT_EQ(state.GetSentenceCount(), 1u);
+    EXPECT_EQ(addresses.back(), "$GPGGA");
+    EXPECT_EQ(state.GetFixQuality(), 0);
+}
+
+TEST_F(FramerTest, DispatchByTypeAcrossTalkers) {
+    framer.Feed(NmeaSentence("GNGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1"));
+    EXPECT_EQ(state.GetFixMode(), 3);
+    framer.Feed(NmeaSentence("POLYX,1,2,3"));
+    framer.Feed(NmeaSentence("GP"));
+    EXPECT_EQ(state.GetSentenceCount(), 2u); // "$GP*.." has no comma: still hunting
+    framer.Feed(NmeaSentence("GP,1"));
+    EXPECT_EQ(state.GetSentenceCount(), 3u); // too short to have a type
+    EXPECT_EQ(state.GetFixMode(), 3);
+}
+
+TEST_F(FramerTest, RepliesAreQueuedAsDollarAddressCommaData) {
+    framer.Feed(NmeaSentence("PSYMR,VERSION,1.2"));
+    framer.Feed(NmeaSentence("PZEKR,RSET,OK"));
+    framer.Feed(NmeaSentence("PNMRXY,9"));
+    framer.Feed(NmeaSentence("PNMR,9"));
+    EXPECT_EQ(state.TakeReplies(),
+              (std::vector<std::string>{"$PSYMR,VERSION,1.2", "$PZEKR,RSET,OK", "$PNMRXY,9"}));
+}
+
+TEST_F(FramerTest, RejectedPolypIsEchoedWithNoFixStatus) {
+    const std::string body = "POLYP,123519.00,4807.0380,N,01131.0000,E,592.3,G3,15.0,22.0,0.5,54.7,0,"
+                             "1.0,4.5,1.9,2.2,,";
+    framer.Feed(NmeaSentence(body));
+    std::string shown = body;
+    shown.replace(shown.find(",G3,") + 1, 2, "NF");
+    // The checksum characters stay as received.
+    EXPECT_EQ(log.contents, "$" + shown + NmeaSentence(body).substr(body.size() + 1));
+    EXPECT_EQ(state.GetFixQuality(), 0);
+    EXPECT_EQ(state.GetFixMode(), 3);
+}
+
+TEST_F(FramerTest, PacingHookSeesEveryCountedSentence) {
+    std::vector<unsigned> seen;
+    framer.SetPacing([&](unsigned count) { seen.push_back(count); });
+    framer.Feed(NmeaSentence("GPTXT,1") + "$GPTXT,bad*00\r\n" + "$GPTXT,2\r\n");
+    EXPECT_EQ(seen, (std::vector<unsigned>{1, 2}));
+}
+
+TEST_F(FramerTest, DisabledSentenceIsStillCountedAndEchoed) {
+    settings.useGGA = 2; // only exactly 1 enables
+    framer.Feed(NmeaSentence(kGga));
+    EXPECT_EQ(state.GetSentenceCount(), 1u);
+    EXPECT_EQ(state.GetPositionUpdateCount(), 0);
+    EXPECT_EQ(monitor.texts.size(), 1u);
+}
+
+} // namespace

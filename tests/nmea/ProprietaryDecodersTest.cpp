@@ -1,0 +1,219 @@
+#include "support/Feed.h"
+#include "support/Recorders.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A POLYP body with the given status, horizontal error, speed and HDOP.
+std::string Polyp(const std::string& status, const std::string& herr, const std::string& hdop,
+                  const std::string& time = "123519.00") {
+    return "POLYP," + time + ",4807.0380,N,01131.0000,E,592.3," + status + "," + herr +
+           ",22.0,100,54.7,0,1.0," + hdop + ",1.9,2.2,,";
+}
+
+TEST(PolypDecoder, StatusTableSetsQualityAndMode) {
+    struct Case {
+        std::string status;
+        int quality; // -1: unchanged from the 9 set before
+        int mode;
+    };
+    const Case cases[] = {
+        {"NF", 0, 0}, {"TT", 1, 3}, {"G2", 1, 2}, {"G3", 1, 3}, {"GX", 1, 0}, {"D2", 2, 2},
+        {"D3", 2, 3}, {"DR", 6, 1}, {"DX", 2, 0}, {"NX", -1, 0}, {"TX", -1, 0}, {"Q3", -1, 0},
+        {"", -1, 0}, // empty between commas reads "0"
+    };
+    for (const Case& c : cases) {
+        ReceiverState state;
+        {
+            StateWriter w(state, StateGroup::Nav | StateGroup::Dop);
+            w.Nav().fixQuality = 9;
+            w.Dop().fixMode = 3;
+        }
+        Feed(state, {Polyp(c.status, "15.0", "1.2")});
+        EXPECT_EQ(state.GetFixQuality(), c.quality < 0 ? 9 : c.quality) << c.status;
+        EXPECT_EQ(state.GetFixMode(), c.mode) << c.status;
+    }
+}
+
+TEST(PolypDecoder, QualityFilterRejectsHighHdopOrErrorAndShowsNoFix) {
+    struct Case {
+        std::string herr, hdop;
+        bool rejected;
+    };
+    const Case cases[] = {{"15", "1.2", false}, {"15", "4.5", true}, {"15", "4.0", false},
+                          {"600", "1.2", false}, {"600.1", "1.2", true}};
+    for (const Case& c : cases) {
+        ReceiverState state;
+        RecordingMonitor monitor;
+        NmeaFramer framer(state, DecodeSettings{});
+        framer.SetMonitor(&monitor);
+        framer.Feed(NmeaSentence(Polyp("G3", c.herr, c.hdop)));
+        EXPECT_EQ(state.GetFixQuality(), c.rejected ? 0 : 1) << c.herr << " " << c.hdop;
+        EXPECT_EQ(state.GetFixMode(), 3);
+        EXPECT_EQ(monitor.All().find(",NF,") != std::string::npos, c.rejected);
+        EXPECT_EQ(state.GetPositionUpdateCount(), 1);
+    }
+}
+
+TEST(PolypDecoder, FieldsSpeedInKnotsAndRepeatedTime) {
+    ReceiverState state;
+    Feed(state, {Polyp("G3", "15.0", "1.2"), Polyp("G3", "15.0", "1.2")});
+    const NavGroup nav = state.CopyNav();
+    EXPECT_NEAR(nav.latitude, 48.1173, 1e-12);
+    EXPECT_EQ(nav.altitude, 592.3);
+    EXPECT_EQ(nav.horizontalError, 15.0);
+    EXPECT_EQ(nav.verticalError, 22.0);
+    EXPECT_NEAR(nav.speedKnots, 53.99568034557235, 1e-12);
+    EXPECT_EQ(nav.heading, 54.7);
+    EXPECT_EQ(nav.differentialAge, 1.0);
+    EXPECT_EQ(nav.positionUpdateCount, 1);
+    const DopGroup dop = state.CopyDop();
+    EXPECT_EQ(dop.hdop, 1.2);
+    EXPECT_EQ(dop.vdop, 1.9);
+    EXPECT_EQ(dop.pdop, 2.2);
+
+    // Ending before the speed field leaves the speed alone.
+    Feed(state, {"POLYP,123600.00,4807.0380,N,01131.0000,E,592.3,G3,15.0"});
+    double knots = 0;
+    state.GetSpeed(knots);
+    EXPECT_NEAR(knots, 53.99568034557235, 1e-12);
+}
+
+TEST(PolyaDecoder, FieldsAndAlwaysCounts) {
+    ReceiverState state;
+    const std::string polya = "POLYA,123519.00,4807.0380,S,01131.0000,W,2,08,0.9,592.3,M,46.9,M,"
+                              "1.5,0012,3.5,5.1";
+    Feed(state, {polya, polya});
+    const NavGroup nav = state.CopyNav();
+    EXPECT_NEAR(nav.latitude, -48.1173, 1e-12);
+    EXPECT_NEAR(nav.longitude, -11.516666666666667, 1e-12);
+    EXPECT_EQ(nav.fixQuality, 2);
+    EXPECT_EQ(nav.altitude, 592.3); // no geoid correction
+    EXPECT_EQ(nav.differentialAge, 1.5);
+    EXPECT_EQ(nav.differentialStation, 12);
+    EXPECT_EQ(nav.horizontalError, 3.5);
+    EXPECT_EQ(nav.verticalError, 5.1);
+    EXPECT_EQ(nav.positionUpdateCount, 2);
+}
+
+TEST(PolysDecoder, RowsUsedAndTrackedFlags) {
+    ReceiverState state;
+    state.SetRestartNotified(1);
+    Feed(state, {"POLYS,3,05,U,123,45,42,0,12,e,300,10,31,0,40,t,10,5,20,0"});
+    const SatGroup sat = state.CopySat();
+    EXPECT_EQ(sat.satellitesInView, 3);
+    EXPECT_EQ(sat.satellites[0], (SatelliteInfo{5, 42, 42, 123, 45, 1, 1}));
+    EXPECT_EQ(sat.satellites[1], (SatelliteInfo{12, 31, 31, 300, 10, 0, 0}));
+    // PRN 40 is outside 0..32: its row is left as it was.
+    EXPECT_EQ(sat.satellites[2], SatelliteInfo{});
+    EXPECT_EQ(state.CopyDop().usedByPrn[5], 1);
+    EXPECT_EQ(state.GetRestartNotified(), 0);
+}
+
+TEST(PolysDecoder, CountOutsideOneToThirtyTwoClearsFlagsButWritesNoRow) {
+    for (const std::string count : {"0", "33"}) {
+        ReceiverState state;
+        Feed(state, {"POLYS,2,05,U,123,45,42,0,12,t,300,10,31,0",
+                     "POLYS," + count + ",07,U,1,1,1,0"});
+        const SatGroup sat = state.CopySat();
+        EXPECT_EQ(sat.satellitesInView, std::stoi(count));
+        EXPECT_EQ(sat.satellites[0], (SatelliteInfo{5, 42, 0, 123, 45, 1, 0}));
+        EXPECT_EQ(state.CopyDop().usedByPrn, (std::array<int32_t, kMaxPrn + 1>{}));
+    }
+}
+
+TEST(PolytDecoder, ClockFieldsZeroWhenAbsent) {
+    ReceiverState state;
+    state.SetRestartNotified(1);
+    Feed(state, {"POLYT,123519.00,071206,2,1432,345519.000,18,-12.345,0,5123456"});
+    ClockGroup clock = state.CopyClock();
+    EXPECT_EQ(clock, (ClockGroup{345519.0, -12.345, 5123456}));
+    EXPECT_EQ(state.GetRestartNotified(), 0);
+    Feed(state, {"POLYT,1,2,3,4,99"});
+    EXPECT_EQ(state.CopyClock(), (ClockGroup{99, 0, 0}));
+}
+
+TEST(PolynDecoder, FirstNoticeOfABurstClearsTheFixOnce) {
+    ReceiverState state;
+    Feed(state, {"GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,",
+                 "GPGSA,A,3,04", "GPGSV,1,1,01,04,10,100,30",
+                 "POLYT,1,2,3,4,5,6,7,8,5000", "POLYN,EPH,04"});
+    EXPECT_EQ(state.GetRestartNotified(), 1);
+    EXPECT_EQ(state.GetSatellitesInView(), 0);
+    EXPECT_EQ(state.GetFixMode(), 0);
+    EXPECT_EQ(state.CopyClock().receiverMilliseconds, 0.0);
+    EXPECT_EQ(state.CopyNav().latitude, 0.0);
+    EXPECT_EQ(state.GetEphemerisNotice(4), 1);
+
+    // Later notices of the same burst keep what came since.
+    Feed(state, {"GPGGA,123520,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,", "POLYN,ALM,7",
+                 "POLYN,EPH,33", "POLYN,XYZ,5"});
+    EXPECT_NEAR(state.CopyNav().latitude, 48.1173, 1e-12);
+    EXPECT_EQ(state.GetEphemerisNotice(4), 1);
+    EXPECT_EQ(state.GetAlmanacNotice(7), 1);
+    EXPECT_EQ(state.GetEphemerisNotice(5), 0);
+
+    // POLYT re-arms: the next notice clears again, tables included.
+    Feed(state, {"POLYT,1,2,3,4,5,6,7,8,9", "POLYN,RSET"});
+    EXPECT_EQ(state.CopyNav().latitude, 0.0);
+    EXPECT_EQ(state.GetEphemerisNotice(4), 0);
+    EXPECT_EQ(state.GetAlmanacNotice(7), 0);
+}
+
+TEST(PolyiDecoder, LevelTwoPlacesAfterTheFirstMarker) {
+    struct Case {
+        std::string body;
+        int level;
+    };
+    const Case cases[] = {{"POLYI,J,27", 27}, {"POLYI,N,05", 5}, {"POLYI,X,", 0}, {"POLYI,A", 0},
+                          {"POLYI,A,12,3", 2}};
+    for (const Case& c : cases) {
+        ReceiverState state;
+        state.SetPolyiLevel(99);
+        Feed(state, {c.body});
+        EXPECT_EQ(state.GetPolyiLevel(), c.level) << c.body;
+    }
+}
+
+TEST(PashrDecoder, PositionModeAndQualityFromSatellitesUsed) {
+    struct Case {
+        std::string used, mode;
+        int fixMode, quality;
+    };
+    const Case cases[] = {{"03", "1", 2, 2}, {"06", "0", 3, 1}, {"02", "1", 1, 0}, {"", "1", 1, 0},
+                          {"05", "", 3, 1}};
+    for (const Case& c : cases) {
+        ReceiverState state;
+        Feed(state, {"PASHR,POS," + c.mode + "," + c.used +
+                     ",214414.00,4337.8262,N,01126.8717,E,0034.51,,088.5,000.4,-000.1,02.3,01.3,01.9,00"});
+        EXPECT_EQ(state.GetFixMode(), c.fixMode) << c.used << "/" << c.mode;
+        EXPECT_EQ(state.GetFixQuality(), c.quality) << c.used << "/" << c.mode;
+    }
+    ReceiverState state;
+    Feed(state, {"PASHR,POS,0,06,214414.00,4337.8262,N,01126.8717,E,0034.51,,088.5,000.4,-000.1,"
+                 "02.3,01.3,01.9,00"});
+    const NavGroup nav = state.CopyNav();
+    EXPECT_EQ(nav.hour, 21);
+    EXPECT_NEAR(nav.latitude, 43.63043666666667, 1e-12);
+    EXPECT_EQ(nav.altitude, 34.51);
+    EXPECT_EQ(nav.heading, 88.5);
+    EXPECT_EQ(nav.speedKnots, 0.4);
+    EXPECT_EQ(nav.positionUpdateCount, 1);
+    EXPECT_EQ(state.GetPDOP(), 2.3);
+    EXPECT_EQ(state.GetHDOP(), 1.3);
+    EXPECT_EQ(state.GetVDOP(), 1.9);
+}
+
+TEST(PashrDecoder, SatellitesAndOtherKindsIgnored) {
+    ReceiverState state;
+    Feed(state, {"PASHR,SAT,02,03,103,56,50,U,23,225,61,52,a",
+                 "PASHR,123456.000,090.0,T,1.0,2.0,0.0,0.1,0.1,0.1,1,1"});
+    const SatGroup sat = state.CopySat();
+    EXPECT_EQ(sat.satellitesInView, 2);
+    EXPECT_EQ(sat.satellites[0], (SatelliteInfo{3, 50, 0, 103, 56, 1, 1}));
+    EXPECT_EQ(sat.satellites[1], (SatelliteInfo{23, 52, 0, 225, 61, 0, 0}));
+    EXPECT_EQ(state.GetPositionUpdateCount(), 0);
+}
+
+} // namespace
