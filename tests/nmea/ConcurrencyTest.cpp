@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cmath>
 #include <cstdio>
 #include <thread>
 
@@ -49,6 +50,7 @@ TEST(Concurrency, ReadersSeeOnlyWholeUpdatesWhileDecodingRuns) {
     });
 
     auto reader = [&](int which) {
+        double sink = 0; // keeps the reads from being optimised away
         while (!done) {
             double lat = 0, lon = 0, alt = 0;
             state.GetPosition(lat, lon, alt);
@@ -63,8 +65,8 @@ TEST(Concurrency, ReadersSeeOnlyWholeUpdatesWhileDecodingRuns) {
             if (dop.pdop != dop.hdop || dop.hdop != dop.vdop) ++torn;
             const ClockGroup clock = state.CopyClock();
             if (clock.gpsTime != clock.clockDrift) ++torn;
-            (void)state.GetPDOP() + state.GetHDOP() + state.GetVDOP() + state.GetFixMode();
-            (void)state.GetFixQuality() + state.GetPositionUpdateCount() + state.GetSentenceCount();
+            sink += state.GetPDOP() + state.GetHDOP() + state.GetVDOP() + state.GetFixMode();
+            sink += state.GetFixQuality() + state.GetPositionUpdateCount() + state.GetSentenceCount();
             int h, m, s;
             state.GetFixTime(h, m, s);
             double value;
@@ -73,9 +75,9 @@ TEST(Concurrency, ReadersSeeOnlyWholeUpdatesWhileDecodingRuns) {
             state.GetGpsTime(value);
             state.GetClockDrift(value);
             state.GetReceiverMilliseconds(value);
-            (void)state.GetHorizontalError() + state.GetVerticalError() +
-                state.GetDifferentialAge() + state.GetDifferentialStation();
-            (void)state.GetEphemerisNotice(which + 1) + state.GetPolyiLevel();
+            sink += state.GetHorizontalError() + state.GetVerticalError() +
+                    state.GetDifferentialAge() + state.GetDifferentialStation();
+            sink += state.GetEphemerisNotice(which + 1) + state.GetPolyiLevel();
             if (which == 0) {
                 for (const std::string& reply : state.TakeReplies())
                     if (reply.rfind("$PZEKR,CYCLE,", 0) != 0) ++torn;
@@ -84,6 +86,7 @@ TEST(Concurrency, ReadersSeeOnlyWholeUpdatesWhileDecodingRuns) {
             }
             ++reads;
         }
+        EXPECT_TRUE(std::isfinite(sink));
     };
     std::thread a(reader, 0), b(reader, 1), c(reader, 2);
     receive.join();

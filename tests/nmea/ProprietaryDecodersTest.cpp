@@ -46,7 +46,8 @@ TEST(PolypDecoder, QualityFilterRejectsHighHdopOrErrorAndShowsNoFix) {
     for (const Case& c : cases) {
         ReceiverState state;
         RecordingMonitor monitor;
-        NmeaFramer framer(state, DecodeSettings{});
+        const DecodeSettings settings;
+        NmeaFramer framer(state, settings);
         framer.SetMonitor(&monitor);
         framer.Feed(NmeaSentence(Polyp("G3", c.herr, c.hdop)));
         EXPECT_EQ(state.GetFixQuality(), c.rejected ? 0 : 1) << c.herr << " " << c.hdop;

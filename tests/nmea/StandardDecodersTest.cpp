@@ -37,7 +37,7 @@ TEST(GgaDecoder, RepeatedTimeCountsOnce) {
         // An empty time reads 00:00:00, which the zeroed state already holds.
         {{"GPGGA,,4807.038,N"}, 0},
         // A missing time never compares.
-        {{"GPGGA"}, 1},
+        {{"GPGGA,"}, 1},
     };
     for (const Case& c : cases) {
         ReceiverState state;
