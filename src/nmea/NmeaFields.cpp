@@ -1,5 +1,7 @@
 #include "nmea/NmeaFields.h"
 
+#include "nmea/ByteScan.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -7,17 +9,16 @@ NmeaFields::NmeaFields(std::string_view data) {
     const size_t nul = data.find('\0');
     text = data.substr(0, std::min<size_t>(nul, 0xFFFF));
     starts[count++] = 0;
-    for (size_t i = 0; i < text.size() && count < kMaxFields; ++i)
+    const char* const base = text.data();
+    size_t i = 0;
+    // Commas eight bytes at a time; room for eight more starts is kept so the
+    // inner loop needs no bound check.
+    for (; i + 8 <= text.size() && count + 8 <= kMaxFields; i += 8) {
+        for (uint64_t m = ByteScan::Matches(ByteScan::Load(base + i), ','); m; m &= m - 1)
+            starts[count++] = static_cast<unsigned short>(i + ByteScan::FirstIndex(m) + 1);
+    }
+    for (; i < text.size() && count < kMaxFields; ++i)
         if (text[i] == ',') starts[count++] = static_cast<unsigned short>(i + 1);
-}
-
-std::string_view NmeaFields::Get(int n) const {
-    if (n < 0 || n >= count) return {};
-    const size_t start = starts[n];
-    if (start >= text.size()) return {};
-    if (text[start] == ',') return "0";
-    const size_t end = n + 1 < count ? starts[n + 1] - 1 : text.size();
-    return text.substr(start, std::min(end - start, kMaxFieldLength));
 }
 
 size_t NmeaFields::EndOf(int n) const {

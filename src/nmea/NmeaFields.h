@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -18,7 +19,14 @@ public:
 
     explicit NmeaFields(std::string_view data);
 
-    std::string_view Get(int n) const;
+    std::string_view Get(int n) const {
+        if (n < 0 || n >= count) return {};
+        const size_t start = starts[n];
+        if (start >= text.size()) return {};
+        if (text[start] == ',') return "0";
+        const size_t end = n + 1 < count ? starts[n + 1] - 1u : text.size();
+        return text.substr(start, std::min(end - start, kMaxFieldLength));
+    }
     // Position in the text of the character that ended field n.
     size_t EndOf(int n) const;
     int Count() const { return count; }

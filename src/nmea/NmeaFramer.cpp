@@ -1,10 +1,12 @@
 #include "nmea/NmeaFramer.h"
 
+#include "nmea/ByteScan.h"
 #include "nmea/DecodeSettings.h"
 #include "nmea/EchoSinks.h"
 #include "nmea/ReceiverState.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -59,9 +61,23 @@ void NmeaFramer::Feed(std::string_view bytes) {
     }
 }
 
-// The data text is most of every sentence: copy it in a tight loop until '*',
-// carriage return, the length limit or the end of the chunk.
+// The data text is most of every sentence: copy it eight bytes at a time until
+// '*', carriage return, the length limit or the end of the chunk.
 const char* NmeaFramer::ScanData(const char* p, const char* end) {
+    uint64_t folded = 0;
+    while (end - p >= 8 && kMaxData + 1 - length >= 8) {
+        const uint64_t word = ByteScan::Load(p);
+        if (ByteScan::Matches(word, '*') | ByteScan::Matches(word, '\r')) break;
+        folded ^= word;
+        std::memcpy(data.data() + length, p, 8);
+        length += 8;
+        p += 8;
+    }
+    running ^= ByteScan::Fold(folded);
+    if (length > kMaxData) {
+        Drop();
+        return p;
+    }
     for (; p < end; ++p) {
         const char c = *p;
         if (c == '*') {

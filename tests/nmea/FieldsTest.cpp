@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <random>
 #include <string>
 
 namespace {
@@ -59,6 +61,21 @@ TEST(FieldConversions, RealNumbersRejectWhatIsNotAFiniteNumber) {
     EXPECT_EQ(ParseReal("inf"), 0.0);
     EXPECT_EQ(ParseReal("1e999"), 0.0);
     EXPECT_EQ(ParseReal("abc"), 0.0);
+}
+
+// The short-cut for plain decimals must round exactly like the C library.
+TEST(FieldConversions, RealNumbersRoundLikeStrtod) {
+    std::mt19937 random(7);
+    for (int i = 0; i < 200000; ++i) {
+        std::string text = random() % 4 == 0 ? "-" : "";
+        const int digits = 1 + static_cast<int>(random() % 17);
+        const int point = static_cast<int>(random() % (digits + 1));
+        for (int d = 0; d < digits; ++d) {
+            if (d == point) text += '.';
+            text += static_cast<char>('0' + random() % 10);
+        }
+        ASSERT_EQ(ParseReal(text), std::strtod(text.c_str(), nullptr)) << text;
+    }
 }
 
 TEST(FieldConversions, TimeAndAngles) {
