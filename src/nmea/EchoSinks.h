@@ -9,6 +9,8 @@ public:
     virtual ~MonitorSink() = default;
     // `flag` is 1 for text from the receive thread.
     virtual void AppendText(std::string_view text, int flag) = 0;
+    // In debug mode the receive thread shows raw text and decodes nothing.
+    virtual bool DebugMode() const { return false; }
 };
 
 class LogSink {
