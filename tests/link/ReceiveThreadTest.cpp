@@ -1,0 +1,237 @@
+#include "link/ReceiveThread.h"
+#include "link/ReceiverPort.h"
+#include "nmea/DecodeSettings.h"
+#include "nmea/NmeaChecksum.h"
+#include "nmea/ReceiverState.h"
+#include "support/Pty.h"
+#include "support/RecordingMessages.h"
+#include "support/Recorders.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::string kGga = NmeaSentence("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = 3000ms) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(5ms);
+    }
+    return condition();
+}
+
+std::string TempPath(const char* stem) {
+    char name[64];
+    std::snprintf(name, sizeof name, "/tmp/hv-%s-XXXXXX", stem);
+    close(mkstemp(name));
+    return name;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+double ProcessCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+class ReceiveThreadTest : public testing::Test {
+protected:
+    void OpenPty() {
+        ASSERT_TRUE(pty.Ok());
+        ASSERT_EQ(port.Open(pty.Path(), 19200), 0);
+        receive.Settings().port = pty.Path();
+    }
+
+    ReceiverState state;
+    DecodeSettings decode;
+    RecordingMessages messages;
+    CReceiverPort port{messages};
+    ReceiveThread receive{state, port, decode, messages};
+    TestPty pty;
+};
+
+TEST_F(ReceiveThreadTest, DecodesWhatArrivesIncludingSentencesSplitAcrossReads) {
+    OpenPty();
+    receive.Start(0ms);
+    pty.Send(kGga);
+    ASSERT_TRUE(WaitFor([&] { return state.GetPositionUpdateCount() == 1; }));
+    EXPECT_EQ(state.GetFixQuality(), 1);
+
+    const std::string second = NmeaSentence("GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1");
+    pty.Send(second.substr(0, 20));
+    std::this_thread::sleep_for(120ms); // certainly another pass
+    pty.Send(second.substr(20));
+    ASSERT_TRUE(WaitFor([&] { return state.GetFixMode() == 3; }));
+    EXPECT_EQ(state.GetSentenceCount(), 2u);
+    EXPECT_TRUE(messages.All().empty());
+}
+
+TEST_F(ReceiveThreadTest, PausedThreadLeavesBytesWaitingUntilResumed) {
+    OpenPty();
+    receive.Start(0ms);
+    const auto start = std::chrono::steady_clock::now();
+    state.SetReceivePaused(1);
+    // Within one paused sleep the thread must be out of its pass.
+    { auto lock = receive.LockPass(); }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 250ms);
+    pty.Send(kGga);
+    std::this_thread::sleep_for(600ms);
+    EXPECT_EQ(state.GetSentenceCount(), 0u);
+    state.SetReceivePaused(0);
+    EXPECT_TRUE(WaitFor([&] { return state.GetSentenceCount() == 1; }));
+}
+
+TEST_F(ReceiveThreadTest, VanishedDeviceIsReportedOnceWithoutSpinning) {
+    OpenPty();
+    receive.Start(0ms);
+    pty.Send(kGga);
+    ASSERT_TRUE(WaitFor([&] { return state.GetSentenceCount() == 1; }));
+    pty.Unplug();
+    ASSERT_TRUE(WaitFor([&] { return messages.Count() == 1; }));
+    const double cpuBefore = ProcessCpuSeconds();
+    std::this_thread::sleep_for(2s);
+    const double cpu = ProcessCpuSeconds() - cpuBefore;
+    EXPECT_LT(cpu, 0.1) << "receive thread busy after the device vanished";
+    EXPECT_EQ(messages.Count(), 1u);
+    EXPECT_NE(messages.All()[0].text.find(pty.Path()), std::string::npos);
+    EXPECT_FALSE(port.IsOpen());
+
+    // A new receiver on another device works again.
+    TestPty replacement;
+    {
+        auto lock = receive.LockPass();
+        ASSERT_EQ(port.Open(replacement.Path(), 19200), 0);
+        receive.Settings().port = replacement.Path();
+    }
+    replacement.Send(NmeaSentence("GPGGA,123520,4807.038,N,01131.000,E,2,08,0.9,545.4,M,46.9,M,,"));
+    EXPECT_TRUE(WaitFor([&] { return state.GetFixQuality() == 2; }));
+}
+
+TEST_F(ReceiveThreadTest, StopIsPromptEvenDuringTheStartDelay) {
+    OpenPty();
+    receive.Start(); // the full start delay
+    const auto start = std::chrono::steady_clock::now();
+    receive.Stop();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 200ms);
+    EXPECT_EQ(state.GetThreadRunning(), 0);
+}
+
+TEST_F(ReceiveThreadTest, LogHoldsExactlyTheEchoTextsAcrossSourceChanges) {
+    const std::string logPath = TempPath("log");
+    OpenPty();
+    ASSERT_TRUE(receive.Log().Create(logPath));
+    receive.Start(0ms);
+    const std::string bad = "$GPTXT,x*00\r\n";
+    const std::string noChecksum = "$GPTXT,plain\r\n";
+    pty.Send(kGga + bad + noChecksum);
+    ASSERT_TRUE(WaitFor([&] { return state.GetSentenceCount() == 2; }));
+
+    // Switch to a capture file: the log stays open and goes on.
+    const std::string capture = TempPath("capture");
+    std::ofstream(capture) << NmeaSentence("GPTXT,from file");
+    {
+        auto lock = receive.LockPass();
+        port.Close();
+        ASSERT_EQ(port.OpenDemoFile(capture), 0);
+        receive.Settings().demoMode = 1;
+    }
+    ASSERT_TRUE(WaitFor([&] { return state.GetSentenceCount() == 3; }));
+    receive.Stop();
+    char error[64];
+    std::snprintf(error, sizeof error, "Checksum Error %2x  0\r\n", NmeaChecksum("GPTXT,x"));
+    EXPECT_EQ(ReadFile(logPath),
+              kGga + "#" + bad + error + noChecksum + NmeaSentence("GPTXT,from file"));
+    std::remove(logPath.c_str());
+    std::remove(capture.c_str());
+}
+
+TEST_F(ReceiveThreadTest, LogWriteErrorStopsLoggingAndIsReportedOnce) {
+    OpenPty();
+    ASSERT_TRUE(receive.Log().Create("/dev/full"));
+    receive.Start(0ms);
+    pty.Send(kGga);
+    ASSERT_TRUE(WaitFor([&] { return messages.Count() == 1; }));
+    pty.Send(kGga);
+    std::this_thread::sleep_for(200ms);
+    EXPECT_EQ(messages.Count(), 1u);
+    EXPECT_FALSE(receive.Log().IsOpen());
+    EXPECT_NE(messages.All()[0].text.find("/dev/full"), std::string::npos);
+    EXPECT_EQ(state.GetSentenceCount(), 2u); // decoding goes on
+}
+
+TEST_F(ReceiveThreadTest, DebugMonitorShowsAndLogsRawTextWithoutDecoding) {
+    struct DebugMonitor : RecordingMonitor {
+        bool DebugMode() const override { return true; }
+    } monitor;
+    const std::string logPath = TempPath("debuglog");
+    OpenPty();
+    receive.SetMonitor(&monitor);
+    ASSERT_TRUE(receive.Log().Create(logPath));
+    receive.Start(0ms);
+    const std::string raw = "\x1e" "ABC" + kGga;
+    pty.Send(raw);
+    ASSERT_TRUE(WaitFor([&] { return ReadFile(logPath).size() == raw.size(); }));
+    receive.Stop();
+    EXPECT_EQ(ReadFile(logPath), raw);
+    EXPECT_EQ(monitor.All(), raw);
+    EXPECT_EQ(state.GetSentenceCount(), 0u);
+    std::remove(logPath.c_str());
+}
+
+TEST_F(ReceiveThreadTest, NetworkTextIsFramedWithItsCarriageReturn) {
+    receive.Settings().port = "99999";
+    RecordingMonitor monitor;
+    receive.SetMonitor(&monitor);
+    receive.SetNetworkText("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
+    receive.ProcessReceivedData();
+    EXPECT_EQ(state.GetFixQuality(), 1);
+    EXPECT_EQ(monitor.texts.front(), ""); // the pass always announces itself
+    // A second pass finds the text taken.
+    receive.ProcessReceivedData();
+    EXPECT_EQ(state.GetSentenceCount(), 1u);
+
+    receive.SetNetworkText(std::string(20000, 'x'));
+    receive.ProcessReceivedData(); // at most 12999 characters are taken; no crash, no sentence
+    EXPECT_EQ(state.GetSentenceCount(), 1u);
+}
+
+// A capture of 300 sentences with the default pacing (100 ms after every 10)
+// plays in about three seconds.
+TEST_F(ReceiveThreadTest, DemoPlaybackPacesAndLoops) {
+    std::string capture;
+    for (int i = 0; i < 300; ++i) capture += NmeaSentence("GPTXT," + std::to_string(i));
+    const std::string path = TempPath("pace");
+    std::ofstream(path, std::ios::binary) << capture;
+    ASSERT_EQ(port.OpenDemoFile(path), 0);
+    receive.Settings().demoMode = 1;
+    const auto start = std::chrono::steady_clock::now();
+    receive.Start(0ms);
+    ASSERT_TRUE(WaitFor([&] { return state.GetSentenceCount() >= 300; }, 10s));
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_GT(took, 2500ms);
+    EXPECT_LT(took, 6000ms);
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(state.GetSentenceCount(), 300u) << "without the loop, playback stops";
+
+    receive.Settings().continuousLoop = 1;
+    EXPECT_TRUE(WaitFor([&] { return state.GetSentenceCount() >= 320; }));
+    std::remove(path.c_str());
+}
+
+} // namespace
