@@ -53,8 +53,8 @@ private:
     explicit JsonReader(std::string_view t) : text(t) {}
 
     void Blanks() {
-        while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == '\r' ||
-                                    text[at] == '\n'))
+        while (at < text.size() &&
+               (text[at] == ' ' || text[at] == '\t' || text[at] == '\r' || text[at] == '\n'))
             ++at;
     }
     bool Take(char c) {
@@ -84,12 +84,13 @@ private:
         }
         if (Literal("true") || Literal("false")) {
             v.kind = JsonValue::Kind::Bool;
-            v.boolean = text[at - 1] == 'e' && text[at - 4] == 't';
+            v.boolean = text[at - 1] == 'e' && text[at - 2] == 'u'; // "true", not "false"
             return true;
         }
         if (Literal("null")) return true;
         v.kind = JsonValue::Kind::Number;
-        const auto [end, ec] = std::from_chars(text.data() + at, text.data() + text.size(), v.number);
+        const auto [end, ec] =
+            std::from_chars(text.data() + at, text.data() + text.size(), v.number);
         if (ec != std::errc()) return false;
         at = static_cast<size_t>(end - text.data());
         return true;
