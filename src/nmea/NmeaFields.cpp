@@ -31,7 +31,7 @@ size_t NmeaFields::EndOf(int n) const {
 size_t GetField(std::string_view data, int n, char (&buffer)[NmeaFields::kMaxFieldLength + 1]) {
     const NmeaFields fields(data);
     const std::string_view field = fields.Get(n);
-    std::memcpy(buffer, field.data(), field.size());
+    field.copy(buffer, field.size());
     buffer[field.size()] = '\0';
     return fields.EndOf(n);
 }
