@@ -3,7 +3,6 @@
 #include "nmea/ByteScan.h"
 
 #include <algorithm>
-#include <cstring>
 
 NmeaFields::NmeaFields(std::string_view data) {
     const size_t nul = data.find('\0');
