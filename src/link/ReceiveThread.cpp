@@ -60,8 +60,7 @@ void ReceiveThread::Main(std::chrono::milliseconds startDelay) {
     if (!Sleep(startDelay)) return;
     while (state.GetThreadRunning() == 1) {
         if (state.GetReceivePaused() == 0) {
-            if (settings.port == CReceiverPort::kNetworkPort || port.IsOpen())
-                ProcessReceivedData();
+            ProcessReceivedData();
             if (!Sleep(kPassSleep)) return;
         } else if (!Sleep(kPausedSleep)) {
             return;
@@ -75,7 +74,9 @@ bool ReceiveThread::StillWanted() const {
 
 void ReceiveThread::ProcessReceivedData() {
     std::lock_guard pass(passMutex);
-    const size_t count = TakeInput();
+    const bool network = settings.port == CReceiverPort::kNetworkPort && settings.demoMode == 0;
+    if (!network && !port.IsOpen()) return; // nothing to read: idle
+    const size_t count = TakeInput(network);
     framer.SetLog(log.IsOpen() ? &log : nullptr);
     framer.SetMonitor(monitor);
     const std::string_view received(buffer.data(), count);
@@ -90,8 +91,8 @@ void ReceiveThread::ProcessReceivedData() {
     log.Flush();
 }
 
-size_t ReceiveThread::TakeInput() {
-    if (settings.port == CReceiverPort::kNetworkPort && settings.demoMode == 0) {
+size_t ReceiveThread::TakeInput(bool network) {
+    if (network) {
         std::lock_guard lock(networkMutex);
         const size_t count = std::min(networkText.size(), kMaxNetworkText);
         std::memcpy(buffer.data(), networkText.data(), count);

@@ -63,7 +63,7 @@ public:
 private:
     void Main(std::chrono::milliseconds startDelay);
     bool Sleep(std::chrono::milliseconds duration); // false when stopping
-    size_t TakeInput();
+    size_t TakeInput(bool network);
     bool StillWanted() const;
     void Pace(unsigned sentenceCount);
 
