@@ -1,0 +1,72 @@
+#include "CommandLine.h"
+
+std::string_view HelpText() {
+    return R"(usage: receiver-sim [OPTIONS]
+
+Simulates a GPS receiver on a pseudo-terminal, so Harrowview (or any serial
+tool) can be tried and tested without hardware. The terminal's path is the
+first line on standard output; open it as the receiver's serial port. Clients
+may close and reopen it at any time; what the receiver sends while no one has
+it open is lost, as on an unplugged line. Runs until Ctrl-C or SIGTERM.
+
+Every simulated second: GGA, GSA, GSV, RMC, $POLYT, $POLYP, $POLYS, RRE.
+
+Terminal:
+  --link PATH              also make PATH a symlink to the terminal (a
+                           leftover symlink is replaced; removed at exit)
+Position and sky:
+  --position LAT,LON,ALT   degrees, degrees, metres above the ellipsoid
+                           (default 48.1173,11.5167,592.3)
+  --geoid METRES           geoid separation given in GGA (default 46.9)
+  --noise METRES           position wander, 1 sigma per horizontal axis and
+                           1.5 sigma vertically (default 2)
+  --satellites N           satellites above the horizon, 1..14 (default 10)
+  --mask DEG               no signal below this elevation (default 0)
+  --mask-sector A1-A2:EL   no signal below EL from azimuth A1 clockwise to A2,
+                           like a building; repeatable (e.g. 300-30:25)
+Time and resets:
+  --speed N                simulated seconds per real second, up to 1000
+  --start KIND             fixed (already navigating, default), hot, warm, cold
+  --ttff-hot S             seconds from a hot reset to the 50 m fix (default 5)
+  --ttff-warm S            the same after a warm reset (default 30)
+  --ttff-cold S            the same after a cold reset (default 45)
+  --ttff-spread F          each reset draws its time within +-F of it (0.15)
+  --seed N                 seed for all randomness (default: from the clock,
+                           shown on standard error)
+Faults:
+  --silent                 send nothing at all, answer nothing
+  --bad-checksum-rate P    send this fraction of sentences with a bad checksum
+  --drop-replies           carry out commands but send no $PZEKR replies
+  --loader-code CODE@N     answer ~CODE to the N-th S-record; repeatable
+  --no-polyn               no $POLYN notices after a reset
+Other:
+  --verbose                report clients and input on standard error
+  --help                   this text
+
+Commands: lines ending CR LF, checksum optional.
+  $PZEKQ,ITEM              -> $PZEKR,ITEM,VALUE
+  $PZEKS,ITEM,VALUE        -> $PZEKR,ITEM,OK
+  errors                   -> $PZEKR,ITEM,ERR,UNKNOWN|READONLY|VALUE,
+                              $PZEKR,ERR,SYNTAX, $PZEKR,ERR,CHECKSUM
+  items: VER, SN (read-only), BAUD, RATE, DGPS, PPS, and MASK, the
+  elevation cut-off for satellites used in the fix (0..45, default 5).
+  $PSYMQ and $PSYMS are answered the same way with $PSYMR.
+  $PZEKS,RSET              hot reset
+  $PZEKS,RSET,EPH          warm reset
+  $PZEKS,RSET,ALM          cold reset (any RSET naming ALM or CONFIG; CONFIG
+                           also restores the settings)
+  After a reset: $POLYN,RSET,HOT|WARM|COLD, then $POLYN,EPH,nn and ALM,nn for
+  data kept or, later, collected. The $POLYT millisecond count starts again
+  at 0 and the fix drops: satellites are found one by one, then a 2D fix at
+  10 km and 600 m, 3D at 100 m and at 50 m (at the --ttff time), then only
+  the --noise remains.
+  $11 / $0                 raw debug frames on / off: type letter (T time,
+                           P position, S satellite, N notice), hex payload,
+                           hex XOR of the payload, then the byte 0x1E
+S-record loader: $PZEKS,UPGM,SREC (or $PSYMS,UPGM,SREC): the reply, then ~E.
+  Each S0..S9 line is answered ~0 (accepted), ~3 (bad checksum) or ~4 (not
+  an S-record). S7/S8/S9 is answered ~7, then ~Era, ~Exe and "Flash OK" (or
+  "Flash FAIL" if a record was dropped); 2 s later the receiver restarts
+  (hot) and sends NMEA again.
+)";
+}

@@ -1,0 +1,102 @@
+#include "SimReceiver.h"
+
+#include "CommandHandler.h"
+#include "RawFrames.h"
+#include "SentenceWriter.h"
+#include "TextUtil.h"
+#include "nmea/NmeaChecksum.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr double kRebootSeconds = 2; // from "Flash OK" to the first output again
+
+std::string SerialNumber(uint64_t seed) {
+    return Format("HV%06llu", static_cast<unsigned long long>(seed % 1000000));
+}
+
+} // namespace
+
+SimReceiver::SimReceiver(const SimConfig& c)
+    : config(c), skyRng(Rng::Stream(c.seed, 0)), faultRng(Rng::Stream(c.seed, 1)),
+      sky(std::clamp(c.satellites, 1, kMaxSimSatellites), skyRng), fix(c, Rng::Stream(c.seed, 2)),
+      settings(SerialNumber(c.seed)), loader(c.loaderFaults) {
+    if (config.startKind) Restart(*config.startKind, pending);
+}
+
+std::string SimReceiver::Tick(double seconds) {
+    std::string out = std::exchange(pending, {});
+    const double until = now + std::max(0.0, seconds);
+    while (static_cast<double>(nextEpoch) <= until) {
+        now = static_cast<double>(nextEpoch);
+        sky.Advance(1.0, skyRng);
+        if (loader.Done() && now >= rebootAt) {
+            loader.Leave();
+            Restart(ResetKind::Hot, out);
+        }
+        if (!loader.Active()) out += RunEpoch();
+        ++nextEpoch;
+    }
+    now = until;
+    return config.silent ? std::string() : out;
+}
+
+std::string SimReceiver::OnInput(std::string_view bytes) {
+    std::string out;
+    lines.Feed(bytes, [&](std::string_view line) { HandleLine(line, out); });
+    return config.silent ? std::string() : out;
+}
+
+std::string SimReceiver::RunEpoch() {
+    const EpochReport report =
+        fix.Build(now, config.startUtc + nextEpoch, sky.Positions(), settings.ElevationMask());
+    std::string out;
+    SendNotices(fix.TakeNotices(), out);
+    if (output == Output::Debug) return out + EpochFrames(report);
+    for (const std::string& body : EpochSentences(report))
+        out += Sentence(body);
+    return out;
+}
+
+void SimReceiver::HandleLine(std::string_view line, std::string& out) {
+    if (loader.Active()) {
+        out += loader.OnLine(line);
+        if (loader.Done() && rebootAt < now) rebootAt = now + kRebootSeconds;
+        return;
+    }
+    const CommandOutcome command = HandleCommand(line, settings);
+    if (!config.dropReplies) {
+        for (const std::string& reply : command.replies)
+            out += Sentence(reply);
+    }
+    if (command.debug) output = *command.debug ? Output::Debug : Output::Nmea;
+    if (command.reset) Restart(*command.reset, out);
+    if (command.startLoader) out += loader.Start();
+}
+
+// A reset reboots the receiver, which comes back with NMEA output.
+void SimReceiver::Restart(ResetKind kind, std::string& out) {
+    const std::vector<Notice> kept = fix.Restart(kind, now, sky.Positions());
+    output = Output::Nmea;
+    if (config.noPolyn) return;
+    out += Sentence(ResetNoticeBody(kind));
+    SendNotices(kept, out);
+}
+
+void SimReceiver::SendNotices(const std::vector<Notice>& notices, std::string& out) {
+    if (config.noPolyn) return;
+    for (const Notice& n : notices) {
+        out += output == Output::Debug ? NoticeFrame(n) : Sentence(NoticeBody(n));
+    }
+}
+
+std::string SimReceiver::Sentence(std::string_view body) {
+    std::string sentence = NmeaSentence(body);
+    if (faultRng.Chance(config.badChecksumRate)) {
+        const unsigned wrong = NmeaChecksum(body) ^ 0x5Au;
+        sentence.replace(sentence.size() - 4, 2, Format("%02X", wrong));
+    }
+    return sentence;
+}
