@@ -30,6 +30,7 @@ test: deps
 bench: build
 	@$(BUILD)/bench/nmea-bench
 	@bench/compare-gpsd.sh $(BUILD)
+	@$(BUILD)/bench/link-latency
 
 fuzz: deps
 	@FUZZ_TIME=$(FUZZ_TIME) scripts/run-fuzz.sh
