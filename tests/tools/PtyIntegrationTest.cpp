@@ -62,7 +62,8 @@ public:
     double CpuSeconds() const {
         std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
         const std::string text((std::istreambuf_iterator<char>(stat)), {});
-        const auto fields = Split(text.substr(text.rfind(')') + 2), ' ');
+        const std::string afterName = text.substr(text.rfind(')') + 2);
+        const auto fields = Split(afterName, ' ');
         return (std::stod(std::string(fields.at(11))) + std::stod(std::string(fields.at(12)))) /
                static_cast<double>(::sysconf(_SC_CLK_TCK));
     }
