@@ -51,7 +51,8 @@ double CpuSeconds() {
 
 double Percentile(std::vector<double> values, double p) {
     std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, static_cast<size_t>(p * static_cast<double>(values.size())))];
+    return values[std::min(values.size() - 1,
+                           static_cast<size_t>(p * static_cast<double>(values.size())))];
 }
 
 } // namespace
@@ -97,7 +98,8 @@ int main(int argc, char** argv) {
         const auto written = Clock::now();
         while (state.GetPositionUpdateCount() == before && Clock::now() - written < 2s)
             std::this_thread::sleep_for(100us);
-        latencies.push_back(std::chrono::duration<double, std::milli>(Clock::now() - written).count());
+        latencies.push_back(
+            std::chrono::duration<double, std::milli>(Clock::now() - written).count());
         WriteAll(master, std::string_view(second).substr(end + 1));
         std::this_thread::sleep_until(written + 150ms);
     }

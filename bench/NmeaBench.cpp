@@ -114,7 +114,8 @@ bool WriteInputs(const std::string& directory) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "--write-inputs") == 0) return WriteInputs(argv[2]) ? 0 : 1;
+    if (argc == 3 && std::strcmp(argv[1], "--write-inputs") == 0)
+        return WriteInputs(argv[2]) ? 0 : 1;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -44,9 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         Check(address.size() <= NmeaFramer::kMaxAddress);
         Check(data.size() <= NmeaFramer::kMaxData);
         char field[NmeaFields::kMaxFieldLength + 1];
-        for (int n = 0; n < 4; ++n) Check(GetField(data, n, field) <= data.size());
+        for (int n = 0; n < 4; ++n)
+            Check(GetField(data, n, field) <= data.size());
     });
-    for (size_t at = 0; at < input.size(); at += chunk) framer.Feed(input.substr(at, chunk));
+    for (size_t at = 0; at < input.size(); at += chunk)
+        framer.Feed(input.substr(at, chunk));
 
     // Chunking must not change anything: the same bytes fed whole give the
     // same state and the same echo.
@@ -67,6 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     const int inView = state.GetSatellitesInView();
     SatelliteTable table;
     state.CopySatelliteTable(table);
-    for (int i = 0; i < std::min(inView, kMaxSatellites); ++i) Check(table[i].usedInFix <= 1);
+    for (int i = 0; i < std::min(inView, kMaxSatellites); ++i)
+        Check(table[i].usedInFix <= 1);
     return 0;
 }

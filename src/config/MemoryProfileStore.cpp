@@ -7,7 +7,8 @@ int MemoryProfileStore::GetInt(std::string_view section, std::string_view key, i
     int value = 0;
     const char* first = text.data();
     const char* last = text.data() + text.size();
-    while (first != last && *first == ' ') ++first;
+    while (first != last && *first == ' ')
+        ++first;
     if (first != last && *first == '+') ++first;
     auto [end, ec] = std::from_chars(first, last, value);
     return (ec == std::errc() && end != first) ? value : fallback;

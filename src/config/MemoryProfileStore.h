@@ -13,8 +13,7 @@ public:
     std::string GetString(std::string_view section, std::string_view key,
                           std::string_view fallback) const override;
     void SetInt(std::string_view section, std::string_view key, int value) override;
-    void SetString(std::string_view section, std::string_view key,
-                   std::string_view value) override;
+    void SetString(std::string_view section, std::string_view key, std::string_view value) override;
 
 protected:
     using Key = std::pair<std::string, std::string>;

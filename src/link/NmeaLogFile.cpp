@@ -36,6 +36,7 @@ void NmeaLogFile::Failed(int error) {
     std::fclose(file);
     file = nullptr;
     messages.ShowMessage("Logging stopped: writing to " + fileName + " failed (" +
-                             std::strerror(error) + "). The log holds what was received until then.",
+                             std::strerror(error) +
+                             "). The log holds what was received until then.",
                          "ERROR", MessageIcon::Stop);
 }

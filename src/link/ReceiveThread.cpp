@@ -7,13 +7,15 @@
 #include <algorithm>
 #include <cstring>
 
-ReceiveThread::ReceiveThread(ReceiverState& state, CReceiverPort& port, const DecodeSettings& decode,
-                             MessageSink& messages)
+ReceiveThread::ReceiveThread(ReceiverState& state, CReceiverPort& port,
+                             const DecodeSettings& decode, MessageSink& messages)
     : state(state), port(port), messages(messages), framer(state, decode), log(messages) {
     framer.SetPacing([this](unsigned count) { Pace(count); });
 }
 
-ReceiveThread::~ReceiveThread() { Stop(); }
+ReceiveThread::~ReceiveThread() {
+    Stop();
+}
 
 void ReceiveThread::Start(std::chrono::milliseconds startDelay) {
     if (worker.joinable()) return;
@@ -44,7 +46,9 @@ void ReceiveThread::Pause() {
     LockPass(); // returns once the running pass, if any, has ended
 }
 
-void ReceiveThread::Resume() { state.SetReceivePaused(0); }
+void ReceiveThread::Resume() {
+    state.SetReceivePaused(0);
+}
 
 void ReceiveThread::SetNetworkText(std::string_view text) {
     std::lock_guard lock(networkMutex);

@@ -24,7 +24,9 @@ inline uint64_t Matches(uint64_t word, unsigned char value) {
 }
 
 // Index of the lowest matching byte (little-endian words).
-inline int FirstIndex(uint64_t matches) { return __builtin_ctzll(matches) >> 3; }
+inline int FirstIndex(uint64_t matches) {
+    return __builtin_ctzll(matches) >> 3;
+}
 
 // Exclusive-or of the eight bytes of a word.
 inline uint8_t Fold(uint64_t word) {

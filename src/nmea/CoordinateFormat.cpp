@@ -26,7 +26,8 @@ std::string Format(double value, Axis axis, int format) {
     // rather than overflowing the integer parts below.
     const double a = std::isfinite(value) && std::fabs(value) < 1e9 ? std::fabs(value) : 0.0;
     const unsigned long d = static_cast<unsigned long>(a);
-    const unsigned long t = static_cast<unsigned long>((a - static_cast<double>(d)) * 6000000 + 0.5);
+    const unsigned long t =
+        static_cast<unsigned long>((a - static_cast<double>(d)) * 6000000 + 0.5);
     char text[64];
     switch (format) {
     case 0:
@@ -36,8 +37,9 @@ std::string Format(double value, Axis axis, int format) {
     case 1: {
         const int minutes = static_cast<int>(t / 100000);
         const double seconds = static_cast<double>(t % 100000) * 0.00001 * 60;
-        std::snprintf(text, sizeof text, lat ? "%02lu° %02d' %07.04f %c  " : "%03lu° %02d' %07.04f %c   ",
-                      d, minutes, seconds, hemisphere);
+        std::snprintf(text, sizeof text,
+                      lat ? "%02lu° %02d' %07.04f %c  " : "%03lu° %02d' %07.04f %c   ", d, minutes,
+                      seconds, hemisphere);
         break;
     }
     case 2:

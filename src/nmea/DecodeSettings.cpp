@@ -28,9 +28,11 @@ auto Keys(Settings& s) {
 } // namespace
 
 void DecodeSettings::Load(const ProfileStore& profile) {
-    for (auto [key, flag] : Keys(*this)) flag->store(profile.GetInt(kSection, key, flag->load()));
+    for (auto [key, flag] : Keys(*this))
+        flag->store(profile.GetInt(kSection, key, flag->load()));
 }
 
 void DecodeSettings::Save(ProfileStore& profile) const {
-    for (auto [key, flag] : Keys(*this)) profile.SetInt(kSection, key, flag->load());
+    for (auto [key, flag] : Keys(*this))
+        profile.SetInt(kSection, key, flag->load());
 }

@@ -37,6 +37,10 @@ inline bool SetTime(NavGroup& nav, const NmeaFields& f, int n) {
 }
 
 // A field as a whole number, or 0 when missing.
-inline int WholeOrZero(const NmeaFields& f, int n) { return ParseWhole(f.Get(n)); }
+inline int WholeOrZero(const NmeaFields& f, int n) {
+    return ParseWhole(f.Get(n));
+}
 
-inline bool IsGpsPrn(int prn) { return prn >= 1 && prn <= kMaxPrn; }
+inline bool IsGpsPrn(int prn) {
+    return prn >= 1 && prn <= kMaxPrn;
+}

@@ -11,7 +11,8 @@ namespace {
 constexpr double kMinutesToDegrees = 0.016666666666666666;
 
 std::string_view SkipBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
     return text;
 }
 
@@ -28,7 +29,7 @@ double ParseAngle(std::string_view text, size_t degreeDigits, bool negate) {
 // digits and the power of ten are both exact doubles, so one division gives
 // the correctly rounded value, the same as the general conversion.
 bool ParsePlainDecimal(std::string_view text, double& value) {
-    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6, 1e7,
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                          1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const char* p = text.data();
     const char* const end = p + text.size();
@@ -60,7 +61,8 @@ bool ParsePlainDecimal(std::string_view text, double& value) {
 int ParseWhole(std::string_view text) {
     const char* p = text.data();
     const char* const end = p + text.size();
-    while (p < end && (*p == ' ' || *p == '\t')) ++p;
+    while (p < end && (*p == ' ' || *p == '\t'))
+        ++p;
     bool negative = false;
     if (p < end && (*p == '-' || *p == '+')) negative = *p++ == '-';
     constexpr uint64_t kLimit = static_cast<uint64_t>(INT_MAX) + 1;

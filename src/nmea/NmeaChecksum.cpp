@@ -4,7 +4,8 @@
 
 uint8_t NmeaChecksum(std::string_view body) {
     uint8_t sum = 0;
-    for (char c : body) sum ^= static_cast<uint8_t>(c);
+    for (char c : body)
+        sum ^= static_cast<uint8_t>(c);
     return sum;
 }
 

@@ -3,21 +3,11 @@
 #include "nmea/ByteScan.h"
 #include "nmea/DecodeSettings.h"
 #include "nmea/EchoSinks.h"
+#include "nmea/HexDigit.h"
 #include "nmea/ReceiverState.h"
 
 #include <cstdio>
 #include <cstring>
-
-namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-} // namespace
 
 NmeaFramer::NmeaFramer(ReceiverState& s, const DecodeSettings& settings)
     : state(s), settings(settings), dispatcher(s, settings) {}
@@ -100,8 +90,8 @@ const char* NmeaFramer::ScanData(const char* p, const char* end) {
 
 void NmeaFramer::EndWithChecksum() {
     stage = Stage::Hunt;
-    const int high = HexDigit(checksumText[0]);
-    const int low = HexDigit(checksumText[1]);
+    const int high = HexDigitValue(checksumText[0]);
+    const int low = HexDigitValue(checksumText[1]);
     // Reading stops at the first non-hex digit, so "4G" reads as 4.
     const unsigned received = high < 0 ? 0 : low < 0 ? high : high * 16 + low;
     if ((high >= 0 && received == running) || DecodeSettings::On(settings.ignoreChecksum)) {

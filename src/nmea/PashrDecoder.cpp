@@ -36,7 +36,8 @@ void DecodeSatellites(ReceiverState& state, const NmeaFields& f) {
     DopGroup& dop = w.Dop();
     sat.satellitesInView = ParseWhole(f.Get(1));
     dop.usedByPrn.fill(0);
-    for (SatelliteInfo& row : sat.satellites) row.snrAux = row.usedInFix = 0;
+    for (SatelliteInfo& row : sat.satellites)
+        row.snrAux = row.usedInFix = 0;
 
     const int rows = std::min(sat.satellitesInView, kMaxSatellites);
     for (int i = 0; i < rows; ++i) {

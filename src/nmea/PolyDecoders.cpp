@@ -87,7 +87,8 @@ void DecodePOLYS(ReceiverState& state, const NmeaFields& f) {
     SetWhole(sat.satellitesInView, f, 0);
     const int count = sat.satellitesInView;
     dop.usedByPrn.fill(0);
-    for (SatelliteInfo& row : sat.satellites) row.snrAux = row.usedInFix = 0;
+    for (SatelliteInfo& row : sat.satellites)
+        row.snrAux = row.usedInFix = 0;
     if (count < 1 || count > kMaxPrn) return;
 
     for (int i = 0; i < count; ++i) {
@@ -125,8 +126,8 @@ void DecodePOLYT(ReceiverState& state, const NmeaFields& f) {
 // once; the rest of the burst only sets flags.
 void DecodePOLYN(ReceiverState& state, const NmeaFields& f) {
     if (state.GetRestartNotified() == 0) {
-        StateWriter w(state, StateGroup::Nav | StateGroup::Sat | StateGroup::Dop |
-                                 StateGroup::Clock);
+        StateWriter w(state,
+                      StateGroup::Nav | StateGroup::Sat | StateGroup::Dop | StateGroup::Clock);
         if (!w) return;
         w.Nav().latitude = w.Nav().longitude = w.Nav().altitude = 0;
         w.Sat().satellitesInView = 0;

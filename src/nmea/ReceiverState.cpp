@@ -4,7 +4,9 @@
 
 namespace {
 
-constexpr unsigned Bit(StateGroup g) { return static_cast<unsigned>(g); }
+constexpr unsigned Bit(StateGroup g) {
+    return static_cast<unsigned>(g);
+}
 
 // Copies one value out of a group under its lock; `fallback` when the lock
 // cannot be had.
@@ -14,7 +16,9 @@ T ReadLocked(StateLock& lock, T fallback, Read read) {
     return guard.Held() ? read() : fallback;
 }
 
-bool ValidPrn(int prn) { return prn >= 1 && prn <= kMaxPrn; }
+bool ValidPrn(int prn) {
+    return prn >= 1 && prn <= kMaxPrn;
+}
 
 } // namespace
 
@@ -33,7 +37,9 @@ StateWriter::StateWriter(ReceiverState& s, StateGroup groups) : state(s) {
     }
 }
 
-StateWriter::~StateWriter() { ReleaseAll(); }
+StateWriter::~StateWriter() {
+    ReleaseAll();
+}
 
 void StateWriter::ReleaseAll() {
     if (held & Bit(StateGroup::Nav)) state.navLock.Release();
@@ -43,10 +49,18 @@ void StateWriter::ReleaseAll() {
     held = 0;
 }
 
-NavGroup& StateWriter::Nav() { return state.nav; }
-SatGroup& StateWriter::Sat() { return state.sat; }
-DopGroup& StateWriter::Dop() { return state.dop; }
-ClockGroup& StateWriter::Clock() { return state.clock; }
+NavGroup& StateWriter::Nav() {
+    return state.nav;
+}
+SatGroup& StateWriter::Sat() {
+    return state.sat;
+}
+DopGroup& StateWriter::Dop() {
+    return state.dop;
+}
+ClockGroup& StateWriter::Clock() {
+    return state.clock;
+}
 
 void ReceiverState::GetPosition(double& latitude, double& longitude, double& altitude) const {
     StateLockGuard guard(navLock);

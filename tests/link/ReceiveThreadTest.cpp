@@ -4,8 +4,8 @@
 #include "nmea/NmeaChecksum.h"
 #include "nmea/ReceiverState.h"
 #include "support/Pty.h"
-#include "support/RecordingMessages.h"
 #include "support/Recorders.h"
+#include "support/RecordingMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const std::string kGga = NmeaSentence("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
+const std::string kGga =
+    NmeaSentence("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
 
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = 3000ms) {
     const auto end = std::chrono::steady_clock::now() + limit;
@@ -184,7 +185,9 @@ TEST_F(ReceiveThreadTest, DebugMonitorShowsAndLogsRawTextWithoutDecoding) {
     receive.SetMonitor(&monitor);
     ASSERT_TRUE(receive.Log().Create(logPath));
     receive.Start(0ms);
-    const std::string raw = "\x1e" "ABC" + kGga;
+    const std::string raw = "\x1e"
+                            "ABC" +
+                            kGga;
     pty.Send(raw);
     ASSERT_TRUE(WaitFor([&] { return ReadFile(logPath).size() == raw.size(); }));
     receive.Stop();
@@ -215,7 +218,8 @@ TEST_F(ReceiveThreadTest, NetworkTextIsFramedWithItsCarriageReturn) {
 // plays in about three seconds.
 TEST_F(ReceiveThreadTest, DemoPlaybackPacesAndLoops) {
     std::string capture;
-    for (int i = 0; i < 300; ++i) capture += NmeaSentence("GPTXT," + std::to_string(i));
+    for (int i = 0; i < 300; ++i)
+        capture += NmeaSentence("GPTXT," + std::to_string(i));
     const std::string path = TempPath("pace");
     std::ofstream(path, std::ios::binary) << capture;
     ASSERT_EQ(port.OpenDemoFile(path), 0);

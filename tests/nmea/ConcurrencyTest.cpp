@@ -44,8 +44,10 @@ TEST(Concurrency, ReadersSeeOnlyWholeUpdatesWhileDecodingRuns) {
     std::thread receive([&] {
         NmeaFramer framer(state, settings);
         std::string input;
-        for (int v = 1; v < 90; ++v) input += Cycle(v);
-        for (int pass = 0; pass < 60; ++pass) framer.Feed(input);
+        for (int v = 1; v < 90; ++v)
+            input += Cycle(v);
+        for (int pass = 0; pass < 60; ++pass)
+            framer.Feed(input);
         done = true;
     });
 
@@ -66,7 +68,8 @@ TEST(Concurrency, ReadersSeeOnlyWholeUpdatesWhileDecodingRuns) {
             const ClockGroup clock = state.CopyClock();
             if (clock.gpsTime != clock.clockDrift) ++torn;
             sink += state.GetPDOP() + state.GetHDOP() + state.GetVDOP() + state.GetFixMode();
-            sink += state.GetFixQuality() + state.GetPositionUpdateCount() + state.GetSentenceCount();
+            sink +=
+                state.GetFixQuality() + state.GetPositionUpdateCount() + state.GetSentenceCount();
             int h, m, s;
             state.GetFixTime(h, m, s);
             double value;

@@ -1,5 +1,5 @@
-#include "config/MemoryProfileStore.h"
 #include "nmea/CoordinateFormat.h"
+#include "config/MemoryProfileStore.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,8 @@ TEST(CoordinateFormat, FormatIsReadAtEveryCall) {
 
 TEST(CoordinateFormat, NotANumberDoesNotOverflow) {
     MemoryProfileStore profile;
-    EXPECT_EQ(FormatLatitude(std::numeric_limits<double>::quiet_NaN(), profile), "00° 00.00000 N  ");
+    EXPECT_EQ(FormatLatitude(std::numeric_limits<double>::quiet_NaN(), profile),
+              "00° 00.00000 N  ");
     EXPECT_EQ(FormatLongitude(1e300, profile), "000° 00.00000 E   ");
 }
 

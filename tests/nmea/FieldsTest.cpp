@@ -27,19 +27,20 @@ TEST_P(GetFieldTest, CopiesFieldAndReportsWhereItEnded) {
     EXPECT_EQ(std::string(NmeaFields(c.data).Get(c.n)), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rules, GetFieldTest,
-    testing::Values(
-        // Empty between commas reads "0", missing at the end reads empty.
-        FieldCase{"A,,C", 0, "A", 1}, FieldCase{"A,,C", 1, "0", 2}, FieldCase{"A,,C", 2, "C", 4},
-        FieldCase{"A,,C", 3, "", 4},
-        // A trailing comma opens a field that starts at the end: empty.
-        FieldCase{"A,B,", 2, "", 4}, FieldCase{",", 0, "0", 0}, FieldCase{"", 0, "", 0},
-        // Fields are cut at 30 characters.
-        FieldCase{std::string(40, 'x') + ",Y", 0, std::string(30, 'x'), 30},
-        FieldCase{std::string(40, 'x') + ",Y", 1, "Y", 42},
-        // The text ends at a NUL byte.
-        FieldCase{std::string("12,3\0,4", 7), 1, "3", 4}, FieldCase{std::string("12,3\0,4", 7), 2, "", 4}));
+INSTANTIATE_TEST_SUITE_P(Rules, GetFieldTest,
+                         testing::Values(
+                             // Empty between commas reads "0", missing at the end reads empty.
+                             FieldCase{"A,,C", 0, "A", 1}, FieldCase{"A,,C", 1, "0", 2},
+                             FieldCase{"A,,C", 2, "C", 4}, FieldCase{"A,,C", 3, "", 4},
+                             // A trailing comma opens a field that starts at the end: empty.
+                             FieldCase{"A,B,", 2, "", 4}, FieldCase{",", 0, "0", 0},
+                             FieldCase{"", 0, "", 0},
+                             // Fields are cut at 30 characters.
+                             FieldCase{std::string(40, 'x') + ",Y", 0, std::string(30, 'x'), 30},
+                             FieldCase{std::string(40, 'x') + ",Y", 1, "Y", 42},
+                             // The text ends at a NUL byte.
+                             FieldCase{std::string("12,3\0,4", 7), 1, "3", 4},
+                             FieldCase{std::string("12,3\0,4", 7), 2, "", 4}));
 
 TEST(FieldConversions, WholeNumbersStopAtTheFirstNonDigit) {
     EXPECT_EQ(ParseWhole("123abc"), 123);

@@ -106,7 +106,7 @@ TEST_F(FramerTest, ChecksumDigitsAnyCaseAndStopAtNonHex) {
         {body, lower, true},
         {BodyWithSum(0x0A), "0A", true},
         {BodyWithSum(0x0A), "0a", true},
-        {BodyWithSum(0x00), "0G", true}, // reading stops at G: 0
+        {BodyWithSum(0x00), "0G", true},  // reading stops at G: 0
         {BodyWithSum(0x0A), "GA", false}, // a non-hex first digit never matches
         {BodyWithSum(0x00), "G0", false},
     };
@@ -186,8 +186,9 @@ TEST_F(FramerTest, RepliesAreQueuedAsDollarAddressCommaData) {
 }
 
 TEST_F(FramerTest, RejectedPolypIsEchoedWithNoFixStatus) {
-    const std::string body = "POLYP,123519.00,4807.0380,N,01131.0000,E,592.3,G3,15.0,22.0,0.5,54.7,0,"
-                             "1.0,4.5,1.9,2.2,,";
+    const std::string body =
+        "POLYP,123519.00,4807.0380,N,01131.0000,E,592.3,G3,15.0,22.0,0.5,54.7,0,"
+        "1.0,4.5,1.9,2.2,,";
     framer.Feed(NmeaSentence(body));
     std::string shown = body;
     shown.replace(shown.find(",G3,") + 1, 2, "NF");

@@ -19,9 +19,9 @@ TEST(PolypDecoder, StatusTableSetsQualityAndMode) {
         int mode;
     };
     const Case cases[] = {
-        {"NF", 0, 0}, {"TT", 1, 3}, {"G2", 1, 2}, {"G3", 1, 3}, {"GX", 1, 0}, {"D2", 2, 2},
-        {"D3", 2, 3}, {"DR", 6, 1}, {"DX", 2, 0}, {"NX", -1, 0}, {"TX", -1, 0}, {"Q3", -1, 0},
-        {"", -1, 0}, // empty between commas reads "0"
+        {"NF", 0, 0},  {"TT", 1, 3},  {"G2", 1, 2}, {"G3", 1, 3}, {"GX", 1, 0},
+        {"D2", 2, 2},  {"D3", 2, 3},  {"DR", 6, 1}, {"DX", 2, 0}, {"NX", -1, 0},
+        {"TX", -1, 0}, {"Q3", -1, 0}, {"", -1, 0}, // empty between commas reads "0"
     };
     for (const Case& c : cases) {
         ReceiverState state;
@@ -41,8 +41,11 @@ TEST(PolypDecoder, QualityFilterRejectsHighHdopOrErrorAndShowsNoFix) {
         std::string herr, hdop;
         bool rejected;
     };
-    const Case cases[] = {{"15", "1.2", false}, {"15", "4.5", true}, {"15", "4.0", false},
-                          {"600", "1.2", false}, {"600.1", "1.2", true}};
+    const Case cases[] = {{"15", "1.2", false},
+                          {"15", "4.5", true},
+                          {"15", "4.0", false},
+                          {"600", "1.2", false},
+                          {"600.1", "1.2", true}};
     for (const Case& c : cases) {
         ReceiverState state;
         RecordingMonitor monitor;
@@ -115,8 +118,8 @@ TEST(PolysDecoder, RowsUsedAndTrackedFlags) {
 TEST(PolysDecoder, CountOutsideOneToThirtyTwoClearsFlagsButWritesNoRow) {
     for (const std::string count : {"0", "33"}) {
         ReceiverState state;
-        Feed(state, {"POLYS,2,05,U,123,45,42,0,12,t,300,10,31,0",
-                     "POLYS," + count + ",07,U,1,1,1,0"});
+        Feed(state,
+             {"POLYS,2,05,U,123,45,42,0,12,t,300,10,31,0", "POLYS," + count + ",07,U,1,1,1,0"});
         const SatGroup sat = state.CopySat();
         EXPECT_EQ(sat.satellitesInView, std::stoi(count));
         EXPECT_EQ(sat.satellites[0], (SatelliteInfo{5, 42, 0, 123, 45, 1, 0}));
@@ -137,9 +140,8 @@ TEST(PolytDecoder, ClockFieldsZeroWhenAbsent) {
 
 TEST(PolynDecoder, FirstNoticeOfABurstClearsTheFixOnce) {
     ReceiverState state;
-    Feed(state, {"GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,",
-                 "GPGSA,A,3,04", "GPGSV,1,1,01,04,10,100,30",
-                 "POLYT,1,2,3,4,5,6,7,8,5000", "POLYN,EPH,04"});
+    Feed(state, {"GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,", "GPGSA,A,3,04",
+                 "GPGSV,1,1,01,04,10,100,30", "POLYT,1,2,3,4,5,6,7,8,5000", "POLYN,EPH,04"});
     EXPECT_EQ(state.GetRestartNotified(), 1);
     EXPECT_EQ(state.GetSatellitesInView(), 0);
     EXPECT_EQ(state.GetFixMode(), 0);
@@ -167,7 +169,10 @@ TEST(PolyiDecoder, LevelTwoPlacesAfterTheFirstMarker) {
         std::string body;
         int level;
     };
-    const Case cases[] = {{"POLYI,J,27", 27}, {"POLYI,N,05", 5}, {"POLYI,X,", 0}, {"POLYI,A", 0},
+    const Case cases[] = {{"POLYI,J,27", 27},
+                          {"POLYI,N,05", 5},
+                          {"POLYI,X,", 0},
+                          {"POLYI,A", 0},
                           {"POLYI,A,12,3", 2}};
     for (const Case& c : cases) {
         ReceiverState state;
@@ -182,12 +187,13 @@ TEST(PashrDecoder, PositionModeAndQualityFromSatellitesUsed) {
         std::string used, mode;
         int fixMode, quality;
     };
-    const Case cases[] = {{"03", "1", 2, 2}, {"06", "0", 3, 1}, {"02", "1", 1, 0}, {"", "1", 1, 0},
-                          {"05", "", 3, 1}};
+    const Case cases[] = {
+        {"03", "1", 2, 2}, {"06", "0", 3, 1}, {"02", "1", 1, 0}, {"", "1", 1, 0}, {"05", "", 3, 1}};
     for (const Case& c : cases) {
         ReceiverState state;
-        Feed(state, {"PASHR,POS," + c.mode + "," + c.used +
-                     ",214414.00,4337.8262,N,01126.8717,E,0034.51,,088.5,000.4,-000.1,02.3,01.3,01.9,00"});
+        Feed(state,
+             {"PASHR,POS," + c.mode + "," + c.used +
+              ",214414.00,4337.8262,N,01126.8717,E,0034.51,,088.5,000.4,-000.1,02.3,01.3,01.9,00"});
         EXPECT_EQ(state.GetFixMode(), c.fixMode) << c.used << "/" << c.mode;
         EXPECT_EQ(state.GetFixQuality(), c.quality) << c.used << "/" << c.mode;
     }

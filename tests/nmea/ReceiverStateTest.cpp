@@ -25,10 +25,12 @@ TEST(ReceiverState, StartsZeroedWithTheThreadFlagSet) {
 
 TEST(ReceiverState, KeepsTheFirstNineRepliesAndEmptiesOnTake) {
     ReceiverState state;
-    for (int i = 0; i < 12; ++i) state.PostReply("$PZEKR," + std::to_string(i));
+    for (int i = 0; i < 12; ++i)
+        state.PostReply("$PZEKR," + std::to_string(i));
     const auto taken = state.TakeReplies();
     ASSERT_EQ(taken.size(), 9u);
-    for (int i = 0; i < 9; ++i) EXPECT_EQ(taken[i], "$PZEKR," + std::to_string(i));
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(taken[i], "$PZEKR," + std::to_string(i));
     EXPECT_TRUE(state.TakeReplies().empty());
     state.PostReply("$PSYMR,again");
     EXPECT_EQ(state.TakeReplies(), std::vector<std::string>{"$PSYMR,again"});
@@ -83,15 +85,18 @@ TEST(ReceiverState, AStuckLockTimesOutWithoutReadingTheGroup) {
     std::thread holder([&] {
         StateWriter w(state, StateGroup::Sat);
         held = true;
-        while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        while (!release)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
     });
-    while (!held) std::this_thread::yield();
+    while (!held)
+        std::this_thread::yield();
 
     SatelliteTable table{};
     table[0].prn = 99;
     const auto start = std::chrono::steady_clock::now();
     state.CopySatelliteTable(table);
-    const bool writerGotIn = static_cast<bool>(StateWriter(state, StateGroup::Nav | StateGroup::Sat));
+    const bool writerGotIn =
+        static_cast<bool>(StateWriter(state, StateGroup::Nav | StateGroup::Sat));
     const auto waited = std::chrono::steady_clock::now() - start;
     const bool navFreeAgain = static_cast<bool>(StateWriter(state, StateGroup::Nav));
     release = true;
@@ -99,7 +104,7 @@ TEST(ReceiverState, AStuckLockTimesOutWithoutReadingTheGroup) {
 
     EXPECT_EQ(table[0].prn, 99);
     EXPECT_FALSE(writerGotIn);
-    EXPECT_TRUE(navFreeAgain); // a failed writer gives back what it had taken
+    EXPECT_TRUE(navFreeAgain);                  // a failed writer gives back what it had taken
     EXPECT_GE(waited, std::chrono::seconds(5)); // two bounded waits
     EXPECT_LT(waited, std::chrono::seconds(30));
 }

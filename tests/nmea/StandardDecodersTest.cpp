@@ -65,7 +65,8 @@ TEST(GsaDecoder, SetsModeUsedPrnsAndDops) {
     const DopGroup dop = state.CopyDop();
     EXPECT_EQ(dop.fixMode, 3);
     std::array<int32_t, kMaxPrn + 1> used{};
-    for (int prn : {4, 5, 9, 12, 24}) used[prn] = 1;
+    for (int prn : {4, 5, 9, 12, 24})
+        used[prn] = 1;
     EXPECT_EQ(dop.usedByPrn, used);
     EXPECT_EQ(dop.pdop, 2.5);
     EXPECT_EQ(dop.hdop, 1.3);
@@ -78,7 +79,10 @@ TEST(GsaDecoder, ModeOtherThanTwoOrThreeMeansNoFixAndUsedFlagsAreReplaced) {
         std::string body;
         int mode;
     };
-    const Case cases[] = {{"GPGSA,A,1", 1}, {"GPGSA,A,", 1}, {"GPGSA,A", 1}, {"GPGSA,A,2,33,65", 2},
+    const Case cases[] = {{"GPGSA,A,1", 1},
+                          {"GPGSA,A,", 1},
+                          {"GPGSA,A", 1},
+                          {"GPGSA,A,2,33,65", 2},
                           {"GPGSA,A,7", 1}};
     for (const Case& c : cases) {
         ReceiverState state;
@@ -109,9 +113,9 @@ TEST(GsvDecoder, MessagesFillTheirRowsAndUsedFlagsComeFromGsa) {
 
 TEST(GsvDecoder, TrackedIsNeverClearedAndBadMessageNumbersAreIgnored) {
     ReceiverState state;
-    Feed(state, {"GPGSA,A,3,01", "GPGSV,1,1,01,01,10,100,30", "GPGSA,A,3,02",
-                 "GPGSV,1,1,01,01,11,101,31", "GPGSV,1,0,05,09,9,9,9", "GPGSV,1,X,05,09,9,9,9",
-                 "GPGSV,1,,05,09,9,9,9"});
+    Feed(state,
+         {"GPGSA,A,3,01", "GPGSV,1,1,01,01,10,100,30", "GPGSA,A,3,02", "GPGSV,1,1,01,01,11,101,31",
+          "GPGSV,1,0,05,09,9,9,9", "GPGSV,1,X,05,09,9,9,9", "GPGSV,1,,05,09,9,9,9"});
     const SatGroup sat = state.CopySat();
     EXPECT_EQ(sat.satellitesInView, 1);
     EXPECT_EQ(sat.satellites[0], (SatelliteInfo{1, 31, 0, 101, 11, 1, 0}));

@@ -12,5 +12,6 @@
 inline void Feed(ReceiverState& state, std::initializer_list<std::string> bodies,
                  const DecodeSettings& settings = DecodeSettings{}) {
     NmeaFramer framer(state, settings);
-    for (const std::string& body : bodies) framer.Feed(NmeaSentence(body));
+    for (const std::string& body : bodies)
+        framer.Feed(NmeaSentence(body));
 }

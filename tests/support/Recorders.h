@@ -14,7 +14,8 @@ struct RecordingMonitor : MonitorSink {
     }
     std::string All() const {
         std::string all;
-        for (const auto& t : texts) all += t;
+        for (const auto& t : texts)
+            all += t;
         return all;
     }
     std::vector<int> flags;

@@ -91,7 +91,8 @@ int main(int argc, char** argv) {
         const int update = state.GetPositionUpdateCount();
         if (update != lastUpdate) std::cout << InspectReport::Fix(state) << '\n';
         lastUpdate = update;
-        if (InspectReport::CompletesSky(address, data)) std::cout << InspectReport::Sky(state) << '\n';
+        if (InspectReport::CompletesSky(address, data))
+            std::cout << InspectReport::Sky(state) << '\n';
     });
 
     CommentLineFilter filter;
