@@ -165,6 +165,23 @@ TEST_F(FramerTest, DollarInsideASentenceDoesNotStartANewOne) {
     EXPECT_EQ(state.GetFixQuality(), 0);
 }
 
+TEST_F(FramerTest, BinaryGarbageAndNulBytesAreSurvived) {
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 131 + 7) % 256);
+    framer.Feed(garbage + "\r\n" + NmeaSentence(kGga));
+    EXPECT_EQ(state.GetFixQuality(), 1) << "a good sentence after garbage is still found";
+
+    // A NUL inside the data counts for the checksum but ends the text the
+    // decoders see; the echo keeps every byte.
+    const std::string withNul = std::string("GPGGA,123600,4807.038,N\0,01131.000,E,2", 38);
+    framer.Feed(NmeaSentence(withNul));
+    const NavGroup nav = state.CopyNav();
+    EXPECT_EQ(nav.minute, 36);
+    EXPECT_NEAR(nav.longitude, 11.516666666666667, 1e-12); // unchanged: cut off by the NUL
+    EXPECT_EQ(nav.fixQuality, 1);
+    EXPECT_EQ(monitor.texts.back(), NmeaSentence(withNul));
+}
+
 TEST_F(FramerTest, DispatchByTypeAcrossTalkers) {
     framer.Feed(NmeaSentence("GNGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1"));
     EXPECT_EQ(state.GetFixMode(), 3);
