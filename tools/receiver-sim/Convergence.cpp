@@ -13,8 +13,6 @@ constexpr double kRough2D = 0.75;
 constexpr double kFirst3D = 0.90;
 constexpr double kFine3D = 1.00;
 constexpr double kConverged = 1.25;
-constexpr double kAlmanacCycle = 750.0;
-constexpr int kAlmanacPages = 32;
 
 } // namespace
 
@@ -69,8 +67,4 @@ int Convergence::UsableAt(double now) const {
         break;
     }
     return kMaxSimSatellites;
-}
-
-double Convergence::AlmanacTime(int index) const {
-    return At(kCoarse2D) + (index + 1) * (kAlmanacCycle / kAlmanacPages);
 }

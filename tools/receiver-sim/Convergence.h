@@ -33,9 +33,6 @@ public:
     double AcquisitionTime(int rank, int count) const;
     // How many satellites the fix may use at `now`.
     int UsableAt(double now) const;
-    // Cold start: when the almanac of the index-th PRN (0..31) has been read.
-    // A full almanac takes 12.5 minutes to broadcast.
-    double AlmanacTime(int index) const;
 
 private:
     double At(double fraction) const { return resetTime + fraction * timeToFix; }

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <utility>
 
 namespace {
 
@@ -56,17 +55,10 @@ std::vector<Notice> FixModel::Restart(ResetKind kind, double now,
     biasEast = size * std::sin(angle);
     biasUp = size * rng.Uniform(-1, 1);
 
-    ephemerisNoticed.reset();
-    noticesOpen = kind != ResetKind::Hot;
-    almanacNext = kind == ResetKind::Cold ? 0 : kPrnCount;
-    notices.clear();
-
     std::vector<Notice> kept;
     if (kind == ResetKind::Hot) {
-        for (int prn : acquisitionOrder) {
+        for (int prn : acquisitionOrder)
             kept.push_back({NoticeKind::Ephemeris, prn});
-            ephemerisNoticed.set(prn);
-        }
     }
     if (kind != ResetKind::Cold) {
         for (int prn = 1; prn <= kPrnCount; ++prn)
@@ -142,23 +134,6 @@ void FixModel::Locate(EpochReport& r, FixStage stage) {
     r.heading = std::fmod(std::atan2(vEast, vNorth) / kDeg + 360.0, 360.0);
 }
 
-// Warm and cold starts announce each ephemeris as the satellite joins the
-// fix, until the fix has converged; a cold start also reads the almanac, one
-// PRN at a time.
-void FixModel::Collect(double now, const std::vector<SatReport>& sats, FixStage stage) {
-    if (noticesOpen) {
-        for (const SatReport& s : sats) {
-            if (!s.used || ephemerisNoticed.test(s.prn)) continue;
-            ephemerisNoticed.set(s.prn);
-            notices.push_back({NoticeKind::Ephemeris, s.prn});
-        }
-        if (stage == FixStage::Converged) noticesOpen = false;
-    }
-    while (almanacNext < kPrnCount && now >= convergence.AlmanacTime(almanacNext)) {
-        notices.push_back({NoticeKind::Almanac, ++almanacNext});
-    }
-}
-
 EpochReport FixModel::Build(double now, int64_t utc, const std::vector<SkySatellite>& sky,
                             int elevationMask) {
     wander.Step(rng);
@@ -173,7 +148,6 @@ EpochReport FixModel::Build(double now, int64_t utc, const std::vector<SkySatell
     const FixStage stage = ChooseUsed(r.satellites, now, elevationMask);
     r.status = StatusOf(stage);
     r.timeFromFix = r.status != NavStatus::NoFix;
-    Collect(now, r.satellites, stage);
     if (r.status == NavStatus::NoFix) {
         r.pdop = r.hdop = r.vdop = kNoDop;
         return r;
@@ -189,8 +163,4 @@ EpochReport FixModel::Build(double now, int64_t utc, const std::vector<SkySatell
     r.hdop = dops.hdop;
     r.vdop = dops.vdop;
     return r;
-}
-
-std::vector<Notice> FixModel::TakeNotices() {
-    return std::exchange(notices, {});
 }

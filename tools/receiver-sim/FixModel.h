@@ -8,7 +8,6 @@
 #include "SimConfig.h"
 #include "Sky.h"
 
-#include <bitset>
 #include <vector>
 
 enum class NoticeKind { Ephemeris, Almanac };
@@ -16,8 +15,6 @@ enum class NoticeKind { Ephemeris, Almanac };
 struct Notice {
     NoticeKind kind = NoticeKind::Ephemeris;
     int prn = 0;
-
-    bool operator==(const Notice&) const = default;
 };
 
 // Turns the sky and the time since the last reset into what the receiver
@@ -29,21 +26,18 @@ public:
 
     // The receiver restarts at `now`. Returns the notices for what it kept,
     // sent right after the reset line: ephemerides and almanacs after a hot
-    // start, almanacs after a warm one, nothing after a cold one.
+    // start, almanacs after a warm one, nothing after a cold one. These are
+    // the only notices until the next reset.
     std::vector<Notice> Restart(ResetKind kind, double now, const std::vector<SkySatellite>& sky);
 
     // One second. `elevationMask` is the receiver's own cut-off for the fix.
     EpochReport Build(double now, int64_t utc, const std::vector<SkySatellite>& sky,
                       int elevationMask);
 
-    // Ephemerides and almanacs collected during the last Build.
-    std::vector<Notice> TakeNotices();
-
 private:
     std::vector<SatReport> Track(double now, const std::vector<SkySatellite>& sky);
     FixStage ChooseUsed(std::vector<SatReport>& sats, double now, int elevationMask);
     void Locate(EpochReport& report, FixStage stage);
-    void Collect(double now, const std::vector<SatReport>& sats, FixStage stage);
     double AcquiredAt(int prn) const;
 
     Geodetic truth;
@@ -58,8 +52,4 @@ private:
 
     std::vector<int> acquisitionOrder;              // PRNs, strongest first at the reset
     double biasNorth = 0, biasEast = 0, biasUp = 0; // fractions of the stage error
-    std::bitset<33> ephemerisNoticed;
-    bool noticesOpen = false;
-    int almanacNext = 32; // cold start: next almanac page to announce
-    std::vector<Notice> notices;
 };

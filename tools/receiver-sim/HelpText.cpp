@@ -56,13 +56,14 @@ Commands: lines ending CR LF, checksum optional.
   $PZEKS,RSET,ALM          cold reset (any RSET naming ALM or CONFIG; CONFIG
                            also restores the settings)
   After a reset: $POLYN,RSET,HOT|WARM|COLD, then $POLYN,EPH,nn and ALM,nn for
-  data kept or, later, collected. The $POLYT millisecond count starts again
-  at 0 and the fix drops: satellites are found one by one, then a 2D fix at
-  10 km and 600 m, 3D at 100 m and at 50 m (at the --ttff time), then only
-  the --noise remains.
+  the data kept (hot: ephemerides of the satellites in view and almanacs
+  1-32; warm: almanacs 1-32; cold: none), and no more notices until the next
+  reset. The $POLYT millisecond count starts again at 0 and the fix drops:
+  satellites are found one by one, then a 2D fix at 10 km and 600 m, 3D at
+  100 m and at 50 m (at the --ttff time), then only the --noise remains.
   $11 / $0                 raw debug frames on / off: type letter (T time,
-                           P position, S satellite, N notice), hex payload,
-                           hex XOR of the payload, then the byte 0x1E
+                           P position, S satellite), hex payload, hex XOR
+                           of the payload, then the byte 0x1E
 S-record loader: $PZEKS,UPGM,SREC (or $PSYMS,UPGM,SREC): the reply, then ~E.
   Each S0..S9 line is answered ~0 (accepted), ~3 (bad checksum) or ~4 (not
   an S-record). S7/S8/S9 is answered ~7, then ~Era, ~Exe and "Flash OK" (or

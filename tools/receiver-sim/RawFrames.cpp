@@ -74,8 +74,3 @@ std::string EpochFrames(const EpochReport& r) {
     }
     return out;
 }
-
-std::string NoticeFrame(const Notice& notice) {
-    const uint8_t kind = notice.kind == NoticeKind::Ephemeris ? 1 : 2;
-    return FrameWriter('N').Put(kind, 1).Put(static_cast<uint64_t>(notice.prn), 1).Finish();
-}

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "EpochReport.h"
-#include "FixModel.h"
 
 #include <string>
 
@@ -14,9 +13,7 @@
 //                 horizontal error estimate in dm
 //   S  satellite: u8 PRN, u8 flags (1 tracked, 2 used), u8 SNR, i8
 //                 elevation, u16 azimuth
-//   N  notice:    u8 kind (1 ephemeris, 2 almanac), u8 PRN
 constexpr char kFrameSeparator = '\x1E';
 
 // T, P, then one S per satellite in view.
 std::string EpochFrames(const EpochReport& report);
-std::string NoticeFrame(const Notice& notice);

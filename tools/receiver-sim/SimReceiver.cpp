@@ -52,9 +52,8 @@ std::string SimReceiver::OnInput(std::string_view bytes) {
 std::string SimReceiver::RunEpoch() {
     const EpochReport report =
         fix.Build(now, config.startUtc + nextEpoch, sky.Positions(), settings.ElevationMask());
+    if (output == Output::Debug) return EpochFrames(report);
     std::string out;
-    SendNotices(fix.TakeNotices(), out);
-    if (output == Output::Debug) return out + EpochFrames(report);
     for (const std::string& body : EpochSentences(report))
         out += Sentence(body);
     return out;
@@ -76,20 +75,16 @@ void SimReceiver::HandleLine(std::string_view line, std::string& out) {
     if (command.startLoader) out += loader.Start();
 }
 
-// A reset reboots the receiver, which comes back with NMEA output.
+// A reset reboots the receiver, which comes back with NMEA output. Notices
+// come only in this burst: the application takes the first $POLYN after any
+// other sentence for a restart and clears the fix.
 void SimReceiver::Restart(ResetKind kind, std::string& out) {
     const std::vector<Notice> kept = fix.Restart(kind, now, sky.Positions());
     output = Output::Nmea;
     if (config.noPolyn) return;
     out += Sentence(ResetNoticeBody(kind));
-    SendNotices(kept, out);
-}
-
-void SimReceiver::SendNotices(const std::vector<Notice>& notices, std::string& out) {
-    if (config.noPolyn) return;
-    for (const Notice& n : notices) {
-        out += output == Output::Debug ? NoticeFrame(n) : Sentence(NoticeBody(n));
-    }
+    for (const Notice& n : kept)
+        out += Sentence(NoticeBody(n));
 }
 
 std::string SimReceiver::Sentence(std::string_view body) {

@@ -33,7 +33,6 @@ private:
     std::string RunEpoch();
     void HandleLine(std::string_view line, std::string& out);
     void Restart(ResetKind kind, std::string& out);
-    void SendNotices(const std::vector<Notice>& notices, std::string& out);
     std::string Sentence(std::string_view body);
 
     SimConfig config;
