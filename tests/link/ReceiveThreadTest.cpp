@@ -232,6 +232,7 @@ TEST_F(ReceiveThreadTest, DemoPlaybackPacesAndLoops) {
     EXPECT_LT(took, 6000ms);
     std::this_thread::sleep_for(300ms);
     EXPECT_EQ(state.GetSentenceCount(), 300u) << "without the loop, playback stops";
+    EXPECT_EQ(state.GetFixQuality(), 1) << "and the state keeps the last values";
 
     receive.Settings().continuousLoop = 1;
     EXPECT_TRUE(WaitFor([&] { return state.GetSentenceCount() >= 320; }));
