@@ -218,8 +218,9 @@ TEST_F(ReceiveThreadTest, NetworkTextIsFramedWithItsCarriageReturn) {
 // plays in about three seconds.
 TEST_F(ReceiveThreadTest, DemoPlaybackPacesAndLoops) {
     std::string capture;
-    for (int i = 0; i < 300; ++i)
+    for (int i = 0; i < 299; ++i)
         capture += NmeaSentence("GPTXT," + std::to_string(i));
+    capture += kGga;
     const std::string path = TempPath("pace");
     std::ofstream(path, std::ios::binary) << capture;
     ASSERT_EQ(port.OpenDemoFile(path), 0);
