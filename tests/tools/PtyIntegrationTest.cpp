@@ -2,18 +2,16 @@
 
 #include "SimTestSupport.h"
 #include "UniqueFd.h"
+#include "support/SimProcess.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <functional>
 #include <poll.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -26,65 +24,6 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 constexpr auto kPatience = 15s; // generous: the machine may be busy
-
-// The built program, its standard output on a pipe.
-class SimProcess {
-public:
-    explicit SimProcess(std::vector<std::string> args) {
-        int fds[2];
-        if (::pipe2(fds, O_CLOEXEC) != 0) return;
-        out = ::fdopen(fds[0], "r");
-        args.insert(args.begin(), HV_BINARY_DIR "/tools/receiver-sim");
-        std::vector<char*> argv;
-        for (std::string& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
-        if (::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        ::close(fds[1]);
-    }
-    ~SimProcess() {
-        if (pid > 0 && ::kill(pid, SIGKILL) == 0) ::waitpid(pid, nullptr, 0);
-        if (out) std::fclose(out);
-    }
-
-    // Empty if the program ends first.
-    std::string ReadLine() {
-        char line[256] = {};
-        if (!out || !std::fgets(line, sizeof line, out)) return {};
-        return std::string(line, std::strcspn(line, "\n"));
-    }
-
-    // User and system time: fields 14 and 15 of /proc/PID/stat, 12 and 13 after the name.
-    double CpuSeconds() const {
-        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-        const std::string text((std::istreambuf_iterator<char>(stat)), {});
-        const std::string afterName = text.substr(text.rfind(')') + 2);
-        const auto fields = Split(afterName, ' ');
-        return (std::stod(std::string(fields.at(11))) + std::stod(std::string(fields.at(12)))) /
-               static_cast<double>(::sysconf(_SC_CLK_TCK));
-    }
-
-    // SIGTERM, then the exit status; -1 if it did not end normally in time.
-    int Stop() {
-        ::kill(pid, SIGTERM);
-        int status = 0;
-        for (auto end = Clock::now() + kPatience; Clock::now() < end;
-             std::this_thread::sleep_for(20ms)) {
-            if (::waitpid(pid, &status, WNOHANG) != pid) continue;
-            pid = -1;
-            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        return -1;
-    }
-
-private:
-    pid_t pid = -1;
-    std::FILE* out = nullptr;
-};
 
 // Feeds whatever the terminal gives into `d` until `done` or time runs out.
 bool ReadUntil(int fd, Decoder& d, std::string& raw, const std::function<bool()>& done) {
@@ -154,6 +93,40 @@ TEST(SimPty, ClientsTalkLeaveAndComeBackWithoutTheSimulatorSpinning) {
     EXPECT_EQ(sim.Stop(), 0);
     struct stat st {};
     EXPECT_NE(::lstat(link.c_str(), &st), 0) << "the link must be removed at exit";
+}
+
+// A test process that crashes or is killed must not leave its simulator
+// running: its terminal goes away with it.
+TEST(SimPty, SimulatorDiesWithTheTestProcess) {
+    int fds[2];
+    ASSERT_EQ(::pipe2(fds, O_CLOEXEC), 0);
+    const pid_t test = ::fork();
+    ASSERT_GE(test, 0);
+    if (test == 0) { // stands in for a test process that is killed mid-test
+        SimProcess sim({"--seed", "3"});
+        const std::string path = sim.ReadLine() + "\n";
+        if (::write(fds[1], path.data(), path.size()) > 0) ::pause();
+        ::_exit(1);
+    }
+    ::close(fds[1]);
+    char buffer[256] = {};
+    const ssize_t n = ::read(fds[0], buffer, sizeof buffer - 1);
+    ::close(fds[0]);
+    const std::string path(buffer, n > 0 ? std::strcspn(buffer, "\n") : 0);
+    const UniqueFd terminal = path.starts_with("/dev/") ? OpenTerminal(path) : UniqueFd();
+    ::kill(test, SIGKILL);
+    ::waitpid(test, nullptr, 0);
+    ASSERT_TRUE(terminal) << path;
+
+    // Once the simulator is gone the terminal hangs up: read gives EIO or 0.
+    const auto end = Clock::now() + kPatience;
+    bool hungUp = false;
+    while (!hungUp && Clock::now() < end) {
+        pollfd p{terminal.Get(), POLLIN, 0};
+        if (::poll(&p, 1, 100) <= 0) continue;
+        hungUp = ::read(terminal.Get(), buffer, sizeof buffer) <= 0;
+    }
+    EXPECT_TRUE(hungUp) << path << " outlived the test process";
 }
 
 } // namespace
