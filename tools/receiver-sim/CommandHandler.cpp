@@ -1,5 +1,7 @@
 #include "CommandHandler.h"
 
+#include "nmea/HexDigit.h"
+
 #include "TextUtil.h"
 #include "nmea/NmeaChecksum.h"
 
@@ -15,18 +17,12 @@ bool IsCommandAddress(std::string_view a) {
            (a[4] == 'Q' || a[4] == 'S');
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 // A checksum is optional; when there is one it must be right.
 bool ChecksumMatches(std::string_view body, size_t star) {
     const std::string_view digits = body.substr(star + 1);
-    if (digits.size() != 2 || HexValue(digits[0]) < 0 || HexValue(digits[1]) < 0) return false;
-    const int sent = HexValue(digits[0]) * 16 + HexValue(digits[1]);
+    if (digits.size() != 2 || HexDigitValue(digits[0]) < 0 || HexDigitValue(digits[1]) < 0)
+        return false;
+    const int sent = HexDigitValue(digits[0]) * 16 + HexDigitValue(digits[1]);
     return sent == NmeaChecksum(body.substr(0, star));
 }
 

@@ -1,5 +1,7 @@
 #include "SRecord.h"
 
+#include "nmea/HexDigit.h"
+
 #include <array>
 
 namespace {
@@ -7,16 +9,9 @@ namespace {
 // Address bytes by record type; 0 marks the reserved S4.
 constexpr std::array<int, 10> kAddressBytes = {2, 2, 3, 4, 0, 2, 3, 4, 3, 2};
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 int HexByte(std::string_view text, size_t at) {
-    const int high = HexDigit(text[at]);
-    const int low = HexDigit(text[at + 1]);
+    const int high = HexDigitValue(text[at]);
+    const int low = HexDigitValue(text[at + 1]);
     return high < 0 || low < 0 ? -1 : high * 16 + low;
 }
 
