@@ -6,6 +6,7 @@
 #include "support/Pty.h"
 #include "support/Recorders.h"
 #include "support/RecordingMessages.h"
+#include "support/Wait.h"
 
 #include <gtest/gtest.h>
 
@@ -22,15 +23,6 @@ using namespace std::chrono_literals;
 const std::string kGga =
     NmeaSentence("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
 
-bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = 3000ms) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < end) {
-        if (condition()) return true;
-        std::this_thread::sleep_for(5ms);
-    }
-    return condition();
-}
-
 std::string TempPath(const char* stem) {
     char name[64];
     std::snprintf(name, sizeof name, "/tmp/hv-%s-XXXXXX", stem);
@@ -43,12 +35,6 @@ std::string ReadFile(const std::string& path) {
     std::stringstream all;
     all << in.rdbuf();
     return all.str();
-}
-
-double ProcessCpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
 class ReceiveThreadTest : public testing::Test {

@@ -7,6 +7,7 @@
 #include "nmea/ReceiverState.h"
 #include "support/RecordingMessages.h"
 #include "support/SimProcess.h"
+#include "support/Wait.h"
 
 #include <gtest/gtest.h>
 
@@ -16,21 +17,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = 15s) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < end) {
-        if (condition()) return true;
-        std::this_thread::sleep_for(10ms);
-    }
-    return condition();
-}
-
-double ProcessCpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
 
 TEST(SimulatorLink, DecodesRepliesRefusesSecondUserAndSurvivesUnplugging) {
     SimProcess sim({"--speed", "4", "--seed", "11", "--position", "-33.86,151.21,40"});
@@ -46,7 +32,8 @@ TEST(SimulatorLink, DecodesRepliesRefusesSecondUserAndSurvivesUnplugging) {
     receive.Settings().port = path;
     receive.Start(0ms);
 
-    ASSERT_TRUE(WaitFor([&] { return state.GetFixMode() == 3 && state.GetSatellitesInView() > 0; }));
+    ASSERT_TRUE(
+        WaitFor([&] { return state.GetFixMode() == 3 && state.GetSatellitesInView() > 0; }, 15s));
     double lat = 0, lon = 0, alt = 0;
     state.GetPosition(lat, lon, alt);
     EXPECT_NEAR(lat, -33.86, 0.001);
@@ -54,10 +41,13 @@ TEST(SimulatorLink, DecodesRepliesRefusesSecondUserAndSurvivesUnplugging) {
 
     port.WriteString("$PZEKQ,VER\r\n");
     std::vector<std::string> replies;
-    ASSERT_TRUE(WaitFor([&] {
-        for (auto& r : state.TakeReplies()) replies.push_back(r);
-        return !replies.empty();
-    }));
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            for (auto& r : state.TakeReplies())
+                replies.push_back(r);
+            return !replies.empty();
+        },
+        15s));
     EXPECT_EQ(replies.front().rfind("$PZEKR,VER,", 0), 0u) << replies.front();
 
     CReceiverPort intruder(messages);
@@ -81,10 +71,12 @@ TEST(SimulatorLink, DecodesRepliesRefusesSecondUserAndSurvivesUnplugging) {
         ASSERT_EQ(port.Open(secondPath, 19200), 0);
         receive.Settings().port = secondPath;
     }
-    EXPECT_TRUE(WaitFor([&] {
-        state.GetPosition(lat, lon, alt);
-        return lat > 48 && lat < 48.2;
-    }));
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            state.GetPosition(lat, lon, alt);
+            return lat > 48 && lat < 48.2;
+        },
+        15s));
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 #include "CommandHandler.h"
 
-#include "nmea/HexDigit.h"
-
 #include "TextUtil.h"
+#include "nmea/HexDigit.h"
 #include "nmea/NmeaChecksum.h"
 
 #include <algorithm>
