@@ -175,10 +175,10 @@ struct Tally {
         if (agree) return;
         ++differing[m];
         if (notes.size() >= 12) return;
-        char line[120];
-        std::snprintf(line, sizeof line, "%s %.*s: ours %.9g, gpsd %.9g in ", kMemberNames[m],
-                      static_cast<int>(what.size()), what.data(), ours, theirs);
-        notes.push_back(line + std::string(sentence));
+        char values[80];
+        std::snprintf(values, sizeof values, ": ours %.9g, gpsd %.9g in ", ours, theirs);
+        notes.push_back(std::string(kMemberNames[m]) + " " + std::string(what) + values +
+                        std::string(sentence));
     }
 };
 
