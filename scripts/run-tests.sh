@@ -43,7 +43,7 @@ stage() {
 stage "tests" build "" ""
 stage "tests under AddressSanitizer and UndefinedBehaviorSanitizer" build-asan "" "" \
     -DHV_SANITIZE=address -DHV_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
-stage "concurrency tests under ThreadSanitizer" build-tsan "-L concurrency" \
+stage "concurrency and link tests under ThreadSanitizer" build-tsan "-L concurrency|link" \
     "concurrency_tests link_tests receiver-sim" -DHV_SANITIZE=thread -DHV_BENCH=OFF
 
 echo "== fuzzing for ${FUZZ_TIME} s"
