@@ -22,9 +22,9 @@
 //    also leaves out elevation and azimuth together when either is empty.
 
 #include "support/CaptureReplay.h"
-#include "support/MiniJson.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <array>
 #include <cctype>
@@ -34,6 +34,19 @@
 #include <random>
 
 namespace {
+
+using Json = nlohmann::json;
+
+std::optional<double> Number(const Json& object, const char* key) {
+    const auto it = object.find(key);
+    if (it == object.end() || !it->is_number()) return std::nullopt;
+    return it->get<double>();
+}
+
+std::string Text(const Json& object, const char* key) {
+    const auto it = object.find(key);
+    return it != object.end() && it->is_string() ? it->get<std::string>() : std::string();
+}
 
 namespace fs = std::filesystem;
 
@@ -211,27 +224,27 @@ struct Aftermath {
     }
 };
 
-void ComparePosition(Aftermath& a, bool gga, const JsonValue& tpv) {
+void ComparePosition(Aftermath& a, bool gga, const Json& tpv) {
     if (!gga && a.Field(1) != "A") return;
     const NavGroup& nav = a.ours.nav;
     int h = 0, m = 0, s = 0;
-    const std::string_view time = tpv.String("time");
+    const std::string time = Text(tpv, "time");
     const size_t t = time.find('T');
-    if (a.Has(0) && t != std::string_view::npos &&
-        std::sscanf(std::string(time.substr(t + 1)).c_str(), "%d:%d:%d", &h, &m, &s) == 3)
+    if (a.Has(0) && t != std::string::npos &&
+        std::sscanf(time.c_str() + t + 1, "%d:%d:%d", &h, &m, &s) == 3)
         a.Check(kTime, h == nav.hour && m == nav.minute && s == nav.second,
                 nav.hour * 10000 + nav.minute * 100 + nav.second, h * 10000 + m * 100 + s);
     const size_t lat = gga ? 1 : 2;
     if (a.Has(lat) && a.Has(lat + 2)) {
-        if (const auto v = tpv.Number("lat")) a.Near(kLatLon, nav.latitude, *v, 1e-7);
-        if (const auto v = tpv.Number("lon")) a.Near(kLatLon, nav.longitude, *v, 1e-7);
+        if (const auto v = Number(tpv, "lat")) a.Near(kLatLon, nav.latitude, *v, 1e-7);
+        if (const auto v = Number(tpv, "lon")) a.Near(kLatLon, nav.longitude, *v, 1e-7);
     }
     if (gga && a.Has(8) && a.Has(10))
-        if (const auto v = tpv.Number("altHAE")) a.Near(kHeight, nav.altitude, *v, 0.01);
+        if (const auto v = Number(tpv, "altHAE")) a.Near(kHeight, nav.altitude, *v, 0.01);
 }
 
-void CompareFixMode(Aftermath& a, const JsonValue& tpv) {
-    const auto mode = tpv.Number("mode");
+void CompareFixMode(Aftermath& a, const Json& tpv) {
+    const auto mode = Number(tpv, "mode");
     const std::string_view sent = a.Field(1);
     if (!mode || *mode < 1 || (sent != "1" && sent != "2" && sent != "3")) return;
     const int ours = a.ours.dop.fixMode;
@@ -239,33 +252,33 @@ void CompareFixMode(Aftermath& a, const JsonValue& tpv) {
 }
 
 // PDOP, HDOP and VDOP are fields first .. first+2; gpsd prints two decimals.
-void CompareDops(Aftermath& a, size_t first, const JsonValue& sky) {
+void CompareDops(Aftermath& a, size_t first, const Json& sky) {
     const DopGroup& dop = a.ours.dop;
     const std::pair<const char*, double> dops[] = {
         {"pdop", dop.pdop}, {"hdop", dop.hdop}, {"vdop", dop.vdop}};
     for (size_t i = 0; i < 3; ++i)
-        if (const auto v = sky.Number(dops[i].first); v && a.Has(first + i))
+        if (const auto v = Number(sky, dops[i].first); v && a.Has(first + i))
             a.Near(kDop, dops[i].second, *v, 0.005 + 1e-9, dops[i].first);
 }
 
-void CompareSatellites(Aftermath& a, const JsonValue& sky) {
-    const JsonValue* list = sky.Find("satellites");
-    if (!list) return;
+void CompareSatellites(Aftermath& a, const Json& sky) {
+    const auto list = sky.find("satellites");
+    if (list == sky.end() || !list->is_array()) return;
     const SatelliteTable& table = a.ours.sat.satellites;
     const auto rows = table.begin() + std::clamp(a.ours.sat.satellitesInView, 0, kMaxSatellites);
     // Every GPS satellite gpsd lists must be in our rows...
-    for (const JsonValue& sv : list->items) {
-        const int id = static_cast<int>(sv.Number("svid").value_or(0));
-        if (sv.Number("gnssid").value_or(0) != 0 || id < 1 || id > kMaxPrn) continue;
+    for (const Json& sv : *list) {
+        const int id = static_cast<int>(Number(sv, "svid").value_or(0));
+        if (Number(sv, "gnssid").value_or(0) != 0 || id < 1 || id > kMaxPrn) continue;
         const bool listed = std::any_of(table.begin(), rows, [&](auto& r) { return r.prn == id; });
         a.Check(kSatellite, listed, 0, id, "PRN missing from our rows");
     }
     // ... and each of our GPS rows must match gpsd's entry.
     for (auto row = table.begin(); row != rows; ++row) {
         if (row->prn < 1 || row->prn > kMaxPrn) continue;
-        std::vector<const JsonValue*> found;
-        for (const JsonValue& sv : list->items)
-            if (sv.Number("gnssid").value_or(0) == 0 && sv.Number("svid") == row->prn)
+        std::vector<const Json*> found;
+        for (const Json& sv : *list)
+            if (Number(sv, "gnssid").value_or(0) == 0 && Number(sv, "svid") == row->prn)
                 found.push_back(&sv);
         const std::string prn = "PRN " + std::to_string(row->prn);
         if (found.size() != 1) {
@@ -275,7 +288,7 @@ void CompareSatellites(Aftermath& a, const JsonValue& sky) {
         const std::pair<const char*, int> members[] = {
             {"el", row->elevation}, {"az", row->azimuth}, {"ss", row->snr}};
         for (const auto& [key, mine] : members) {
-            const auto given = found[0]->Number(key);
+            const auto given = Number(*found[0], key);
             if (given || key[0] == 's')
                 a.Check(kSatellite, mine == given.value_or(0), mine, given.value_or(0),
                         prn + " " + key);
@@ -283,8 +296,7 @@ void CompareSatellites(Aftermath& a, const JsonValue& sky) {
     }
 }
 
-void CompareAftermath(Aftermath& a, const SeenSentence* before,
-                      const std::vector<JsonValue>& reports) {
+void CompareAftermath(Aftermath& a, const SeenSentence* before, const std::vector<Json>& reports) {
     const std::string_view s = a.sentence;
     const std::string_view address = s.substr(1, s.find(',') - 1);
     const std::string_view type = address.size() == 5 ? address.substr(2) : address;
@@ -293,8 +305,8 @@ void CompareAftermath(Aftermath& a, const SeenSentence* before,
         a.Check(kUntouched,
                 a.ours.nav == before->nav && a.ours.dop == before->dop && a.ours.sat == before->sat,
                 1, 0);
-    for (const JsonValue& report : reports) {
-        const std::string_view kind = report.String("class");
+    for (const Json& report : reports) {
+        const std::string kind = Text(report, "class");
         if (kind == "TPV" && (type == "GGA" || type == "RMC"))
             ComparePosition(a, type == "GGA", report);
         if (kind == "TPV" && type == "GSA") CompareFixMode(a, report);
@@ -336,9 +348,10 @@ Tally CompareWithGpsd(const Capture& capture) {
                 tally.notes.push_back("not accepted: " + std::string(body));
             continue;
         }
-        std::vector<JsonValue> reports;
+        std::vector<Json> reports;
         for (size_t j = i + 1; j < lines.size() && lines[j].starts_with('{'); ++j)
-            if (auto v = JsonReader::Parse(lines[j])) reports.push_back(std::move(*v));
+            if (Json v = Json::parse(lines[j], nullptr, false); !v.is_discarded())
+                reports.push_back(std::move(v));
         next = at + 1;
         ++tally.matched;
         Aftermath a{ours.seen[at], body, SplitAt(body.substr(body.find(',') + 1), ','), tally};
