@@ -84,32 +84,6 @@ TEST_F(ReceiveThreadTest, PausedThreadLeavesBytesWaitingUntilResumed) {
     EXPECT_TRUE(WaitFor([&] { return state.GetSentenceCount() == 1; }));
 }
 
-TEST_F(ReceiveThreadTest, VanishedDeviceIsReportedOnceWithoutSpinning) {
-    OpenPty();
-    receive.Start(0ms);
-    pty.Send(kGga);
-    ASSERT_TRUE(WaitFor([&] { return state.GetSentenceCount() == 1; }));
-    pty.Unplug();
-    ASSERT_TRUE(WaitFor([&] { return messages.Count() == 1; }));
-    const double cpuBefore = ProcessCpuSeconds();
-    std::this_thread::sleep_for(2s);
-    const double cpu = ProcessCpuSeconds() - cpuBefore;
-    EXPECT_LT(cpu, 0.1) << "receive thread busy after the device vanished";
-    EXPECT_EQ(messages.Count(), 1u);
-    EXPECT_NE(messages.All()[0].text.find(pty.Path()), std::string::npos);
-    EXPECT_FALSE(port.IsOpen());
-
-    // A new receiver on another device works again.
-    TestPty replacement;
-    {
-        auto lock = receive.LockPass();
-        ASSERT_EQ(port.Open(replacement.Path(), 19200), 0);
-        receive.Settings().port = replacement.Path();
-    }
-    replacement.Send(NmeaSentence("GPGGA,123520,4807.038,N,01131.000,E,2,08,0.9,545.4,M,46.9,M,,"));
-    EXPECT_TRUE(WaitFor([&] { return state.GetFixQuality() == 2; }));
-}
-
 TEST_F(ReceiveThreadTest, StopIsPromptEvenDuringTheStartDelay) {
     OpenPty();
     receive.Start(); // the full start delay

@@ -62,6 +62,8 @@ TEST(SimulatorLink, DecodesRepliesRefusesSecondUserAndSurvivesUnplugging) {
     std::this_thread::sleep_for(2s);
     EXPECT_LT(ProcessCpuSeconds() - cpuBefore, 0.1); // under 5 % of one core
     EXPECT_EQ(messages.Count(), 2u);
+    EXPECT_NE(messages.All()[1].text.find(path), std::string::npos);
+    EXPECT_FALSE(port.IsOpen());
 
     // Another receiver, opened the way the communications dialog does it.
     SimProcess second({"--speed", "4", "--seed", "12"});
