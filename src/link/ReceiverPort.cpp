@@ -66,10 +66,7 @@ short WaitReadable(int handle, int timeoutMs, const CReceiverPort::WantedCheck& 
 
 CReceiverPort::CReceiverPort(MessageSink& messages) : messages(messages) {}
 
-CReceiverPort::~CReceiverPort() {
-    const int old = fd.exchange(-1);
-    if (old >= 0) ::close(old);
-}
+CReceiverPort::~CReceiverPort() { Release(); }
 
 std::string CReceiverPort::DeviceFor(std::string_view port) {
     int number = 0;
@@ -82,8 +79,8 @@ std::string CReceiverPort::DeviceFor(std::string_view port) {
 int CReceiverPort::Open(std::string_view port, unsigned baud, uint8_t, uint8_t, uint8_t,
                         bool silent) {
     if (port == kNetworkPort) return 0;
+    Release();
     devicePath = DeviceFor(port);
-    demoFile = false;
     const int handle = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (handle < 0) return Fail(errno, silent);
     // TIOCEXCL keeps other programs out (root is exempt from it); the lock also
@@ -145,14 +142,19 @@ bool CReceiverPort::Configure(unsigned baud, bool silent) {
     return true;
 }
 
-void CReceiverPort::Close() {
+void CReceiverPort::Release() {
     const int old = fd.exchange(-1);
     if (old >= 0) ::close(old);
     demoFile = false;
+}
+
+void CReceiverPort::Close() {
+    Release();
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
 }
 
 int CReceiverPort::OpenDemoFile(const std::string& fileName) {
+    Release();
     captureFileName = fileName;
     const int handle = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
     if (handle < 0) {

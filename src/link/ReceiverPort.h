@@ -28,7 +28,8 @@ public:
     // `port` is a device path, or a plain number n meaning /dev/ttyS{n-1}
     // (profiles written by older versions), or "99999" for the network link,
     // which opens nothing. Returns 0 on success, -1 on failure (reported
-    // unless `silent`). Only 8N1 is supported, as every caller asks.
+    // unless `silent`). Only 8N1 is supported, as every caller asks. Whatever
+    // was open before is closed first.
     int Open(std::string_view port, unsigned baud, uint8_t parity = 0, uint8_t dataBits = 8,
              uint8_t stopBits = 0, bool silent = false);
     // Closes the handle, then waits 100 ms for the line to settle.
@@ -62,6 +63,7 @@ public:
     static std::string DeviceFor(std::string_view port);
 
 private:
+    void Release(); // closes whatever is open, at once
     int Fail(int error, bool silent);
     bool Configure(unsigned baud, bool silent);
     ReadResult ReadDevice(int handle, char* buffer, size_t max, const WantedCheck& stillWanted);

@@ -30,8 +30,7 @@ std::string Fix(const ReceiverState& state) {
     const NavGroup nav = state.CopyNav();
     const DopGroup dop = state.CopyDop();
     char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d:%02d", nav.hour % 100, nav.minute % 100,
-                  nav.second % 100);
+    std::snprintf(time, sizeof time, "%02d:%02d:%02d", nav.hour, nav.minute, nav.second);
     std::string out = "{\"type\":\"fix\",\"n\":" + std::to_string(state.GetSentenceCount());
     out += ",\"time\":\"" + std::string(time) + "\"";
     out += ",\"lat\":" + Number(nav.latitude, 9) + ",\"lon\":" + Number(nav.longitude, 9);
