@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
-          libbenchmark-dev nlohmann-json3-dev python3)
+          libbenchmark-dev nlohmann-json3-dev python3 qt6-base-dev qt6-serialport-dev)
 
 missing=()
 for p in "${packages[@]}"; do

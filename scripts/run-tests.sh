@@ -44,7 +44,7 @@ stage "tests" build "" ""
 stage "tests under AddressSanitizer and UndefinedBehaviorSanitizer" build-asan "" "" \
     -DHV_SANITIZE=address -DHV_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 stage "concurrency and link tests under ThreadSanitizer" build-tsan "-L concurrency|link" \
-    "concurrency_tests link_tests receiver-sim" -DHV_SANITIZE=thread -DHV_BENCH=OFF
+    "concurrency_tests link_tests receiver-sim" -DHV_SANITIZE=thread -DHV_BENCH=OFF -DHV_UI=OFF
 
 echo "== fuzzing for ${FUZZ_TIME} s"
 if FUZZ_TIME=$FUZZ_TIME scripts/run-fuzz.sh; then

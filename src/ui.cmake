@@ -1,0 +1,17 @@
+# The Qt layer: the application object, windows, dialogs, painting and the Qt
+# side of the core's interfaces. Included from the top-level CMakeLists.txt
+# when HV_UI is on (the fuzz and ThreadSanitizer builds turn it off). The core
+# library does not link Qt; only this one does.
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets PrintSupport Network SerialPort)
+
+add_library(harrowview_ui STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/app/QSettingsProfileStore.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/QtMessageSink.cpp
+)
+# A target property rather than CMAKE_AUTOMOC: this file is included into the
+# top-level scope, and moc is for this target only.
+set_target_properties(harrowview_ui PROPERTIES AUTOMOC ON)
+target_link_libraries(harrowview_ui PUBLIC
+  harrowview_core
+  Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport Qt6::Network Qt6::SerialPort)
+hv_warnings(harrowview_ui)
