@@ -30,10 +30,22 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-std::string Unquote(std::string_view value) {
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-        return std::string(value.substr(1, value.size() - 2));
-    return std::string(value);
+// A value as Qt writes it: quoted stretches, backslash escapes, and a
+// doubled '@' for text that starts with one.
+std::string UnescapeValue(std::string_view value) {
+    std::string out;
+    for (size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '"') continue;
+        if (c != '\\' || i + 1 == value.size()) {
+            out += c;
+            continue;
+        }
+        const char next = value[++i];
+        out += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
+    }
+    if (out.starts_with("@@")) out.erase(0, 1);
+    return out;
 }
 
 } // namespace
@@ -50,11 +62,13 @@ bool IniProfileStore::Load(const std::string& path) {
         if (text.empty() || text.front() == ';' || text.front() == '#') continue;
         if (text.front() == '[' && text.back() == ']') {
             section = Unescape(text.substr(1, text.size() - 2));
+            if (section == "%General") section = "General"; // Qt's name for a group so called
             continue;
         }
         const size_t eq = text.find('=');
         if (eq == std::string_view::npos) continue;
-        SetString(section, Unescape(Trim(text.substr(0, eq))), Unquote(Trim(text.substr(eq + 1))));
+        SetString(section, Unescape(Trim(text.substr(0, eq))),
+                  UnescapeValue(Trim(text.substr(eq + 1))));
     }
     return true;
 }

@@ -161,6 +161,9 @@ TEST_F(ProfileCrossRead, CoreReaderSeesWhatTheApplicationWrote) {
         {"Sky Plot", "Label", "Elevation 10\xC2\xB0"},
         {"Windows", "Placement", "44,0,1,-1,-1,-1,-1,10,610,20,420"},
         {"Windows", "Semicolon", "a;b=c"},
+        {"General", "Path", "C:\\logs\\say \"hi\""},
+        {"Chat", "At", "@home"},
+        {"Chat", "Tab", "a\tb"},
     };
     {
         QSettingsProfileStore profile(path);

@@ -21,7 +21,8 @@ std::string TempFile(const std::string& contents) {
 TEST(IniProfileStore, ReadsEscapedSectionsQuotedValuesAndFallsBack) {
     const std::string path = TempFile("[General]\nx=1\n\n[GPS%20Section]\nUseGPRMC=1\n"
                                       "UseGPGGA = 0\r\n; comment\n[Settings]\nName=\"a b\"\n"
-                                      "Bad=12abc\n");
+                                      "Bad=12abc\nPath=C:\\\\dir\\\\x\nSay=say \\\"hi\\\"\n"
+                                      "At=@@home\n");
     IniProfileStore profile;
     ASSERT_TRUE(profile.Load(path));
     std::remove(path.c_str());
@@ -30,6 +31,10 @@ TEST(IniProfileStore, ReadsEscapedSectionsQuotedValuesAndFallsBack) {
     EXPECT_EQ(profile.GetString("Settings", "Name", ""), "a b");
     EXPECT_EQ(profile.GetInt("Settings", "Missing", 42), 42);
     EXPECT_EQ(profile.GetInt("Settings", "Name", 7), 7); // not a number
+    // Qt's escapes: backslashes, quotes, a leading '@' doubled.
+    EXPECT_EQ(profile.GetString("Settings", "Path", ""), "C:\\dir\\x");
+    EXPECT_EQ(profile.GetString("Settings", "Say", ""), "say \"hi\"");
+    EXPECT_EQ(profile.GetString("Settings", "At", ""), "@home");
 }
 
 TEST(IniProfileStore, MissingFileSaysWhy) {
