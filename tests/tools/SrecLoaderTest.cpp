@@ -1,5 +1,6 @@
 #include "SRecord.h"
 #include "SimTestSupport.h"
+#include "nmea/NmeaChecksum.h"
 
 #include <gtest/gtest.h>
 
@@ -17,92 +18,68 @@ std::string Record(char type, const std::vector<uint8_t>& addressAndData) {
     return line + Format("%02X", ~sum & 0xFFu);
 }
 
-struct RecordCase {
-    std::string line;
-    SRecordStatus status;
-};
-
+// Each type has its own address length: a record holding just the address
+// is good; one byte less, a digit less or a wrong checksum is not.
 TEST(SRecordCheck, RecordsAreJudgedByTypeLengthAndChecksum) {
-    const std::string good = Record('1', {0x7A, 0xF0, 0x0A, 0x0B});
-    std::string badSum = good;
-    badSum.back() = badSum.back() == '0' ? '1' : '0';
-    const std::vector<RecordCase> cases = {
-        {Record('0', {0, 0, 'h', 'v'}), SRecordStatus::Good},
-        {good, SRecordStatus::Good},
-        {Record('2', {1, 2, 3, 0xFF}), SRecordStatus::Good},
-        {Record('3', {1, 2, 3, 4, 5}), SRecordStatus::Good},
-        {Record('5', {0, 3}), SRecordStatus::Good},
-        {Record('7', {0, 0, 0, 0}), SRecordStatus::Good},
-        {Record('8', {0, 0, 0}), SRecordStatus::Good},
-        {Record('9', {0, 0}), SRecordStatus::Good},
-        {"S1137AF00A0A0D0000000000000000000000000061", SRecordStatus::Good},
-        {badSum, SRecordStatus::BadChecksum},
-        {Record('4', {0, 0, 1}), SRecordStatus::Malformed},
-        {Record('3', {0, 0}), SRecordStatus::Malformed}, // shorter than its address
-        {good.substr(0, good.size() - 1), SRecordStatus::Malformed},
-        {good + "00", SRecordStatus::Malformed},
-        {"S1057AF00AXY45", SRecordStatus::Malformed},
-        {"s1057AF00A0A45", SRecordStatus::Malformed},
-        {"S", SRecordStatus::Malformed},
-    };
-    for (const RecordCase& c : cases)
-        EXPECT_EQ(CheckSRecord(c.line).status, c.status) << c.line;
+    const std::pair<char, size_t> types[] = {{'0', 2}, {'1', 2}, {'2', 3}, {'3', 4},
+                                             {'5', 2}, {'7', 4}, {'8', 3}, {'9', 2}};
+    for (const auto& [type, addressBytes] : types) {
+        std::vector<uint8_t> address(addressBytes, 0xA5);
+        std::string line = Record(type, address);
+        EXPECT_EQ(CheckSRecord(line).status, SRecordStatus::Good) << line;
+        EXPECT_EQ(CheckSRecord(line.substr(0, line.size() - 1)).status, SRecordStatus::Malformed)
+            << line;
+        line.back() = line.back() == '0' ? '1' : '0';
+        EXPECT_EQ(CheckSRecord(line).status, SRecordStatus::BadChecksum) << line;
+        address.pop_back();
+        EXPECT_EQ(CheckSRecord(Record(type, address)).status, SRecordStatus::Malformed) << type;
+    }
+    EXPECT_EQ(CheckSRecord("S1137AF00A0A0D0000000000000000000000000061").status,
+              SRecordStatus::Good); // from a real file
+    for (const char* malformed : {"S404000001FA", "S1057AF00AXY45", "s1057AF00A0A45", "S"})
+        EXPECT_EQ(CheckSRecord(malformed).status, SRecordStatus::Malformed) << malformed;
 }
 
-class SimLoader : public testing::Test {
-protected:
-    // Enters the loader; returns what followed the reply.
-    std::string Enter(SimReceiver& sim, std::string_view command = "$PZEKS,UPGM,SREC") {
-        sim.Tick(5);
-        const std::string out = sim.OnInput(std::string(command) + "\r\n");
-        Decoder d;
-        d.Feed(out);
-        replies = d.state.TakeReplies();
-        return out.substr(out.find('\n') + 1);
-    }
-
-    std::string Send(SimReceiver& sim, const std::vector<std::string>& lines) {
-        std::string out;
-        for (const std::string& line : lines)
-            out += sim.OnInput(line + "\r\n");
-        return out;
-    }
-
+// The loader answers each record with a code (0 taken, 3 bad checksum, 4
+// malformed, 7 the end), or the code injected for that record; then it
+// flashes, and the receiver comes back two seconds later with NMEA.
+TEST(SimLoader, AnswersEveryRecordThenFlashesAndComesBack) {
     const std::vector<std::string> file = {Record('0', {0, 0, 'f', 'w'}),
                                            Record('1', {0, 0, 1, 2, 3}),
                                            Record('1', {0, 3, 4, 5, 6}), Record('9', {0, 0})};
-    std::vector<std::string> replies;
-};
-
-TEST_F(SimLoader, GoodFileIsFlashedAndTheReceiverComesBack) {
-    SimReceiver sim(TestConfig());
-    EXPECT_EQ(Enter(sim), "~E\r\n");
-    EXPECT_EQ(replies, std::vector<std::string>{"$PZEKR,UPGM,OK"});
-    EXPECT_EQ(sim.Tick(5), ""); // no NMEA while loading
-    EXPECT_EQ(sim.OnInput("$PZEKQ,VER\r\n"), "");
-    EXPECT_EQ(Send(sim, file), "~0\r\n~0\r\n~0\r\n~7\r\n~Era\r\n~Exe\r\nFlash OK\r\n");
-    EXPECT_EQ(sim.Tick(1), ""); // rebooting
-    const std::string back = sim.Tick(2);
-    EXPECT_TRUE(back.starts_with("$POLYN,RSET,HOT*")) << back.substr(0, 30);
-    EXPECT_NE(back.find("$GPGGA"), std::string::npos);
-}
-
-TEST_F(SimLoader, BadRecordIsAnsweredWithCodeThreeAndFailsTheFlash) {
-    SimReceiver sim(TestConfig());
-    Enter(sim, "$PSYMS,UPGM,SREC");
-    EXPECT_EQ(replies, std::vector<std::string>{"$PSYMR,UPGM,OK"});
     std::vector<std::string> damaged = file;
     damaged[2].back() = damaged[2].back() == 'F' ? 'E' : 'F';
     damaged.insert(damaged.begin() + 1, "hello");
-    EXPECT_EQ(Send(sim, damaged), "~0\r\n~4\r\n~0\r\n~3\r\n~7\r\n~Era\r\n~Exe\r\nFlash FAIL\r\n");
-}
-
-TEST_F(SimLoader, InjectedCodesReplaceTheNormalAnswer) {
-    SimConfig config = TestConfig();
-    config.loaderFaults = {{"5", 2}, {"9", 4}};
-    SimReceiver sim(config);
-    Enter(sim);
-    EXPECT_EQ(Send(sim, file), "~0\r\n~5\r\n~0\r\n~9\r\n~Era\r\n~Exe\r\nFlash OK\r\n");
+    struct Case {
+        const char* command;
+        std::vector<LoaderFault> faults;
+        bool damage;
+        std::string codes, flash; // the answers to the records, the outcome
+    };
+    const Case cases[] = {{"$PZEKS,UPGM,SREC", {}, false, "0007", "OK"},
+                          {"$PSYMS,UPGM,SREC", {}, true, "04037", "FAIL"},
+                          {"$PZEKS,UPGM,SREC", {{"5", 2}, {"9", 4}}, false, "0509", "OK"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.codes);
+        SimConfig config = TestConfig();
+        config.loaderFaults = c.faults;
+        SimReceiver sim(config);
+        sim.Tick(5);
+        EXPECT_EQ(sim.OnInput(std::string(c.command) + "\r\n"),
+                  NmeaSentence(std::string(c.command + 1, 4) + "R,UPGM,OK") + "~E\r\n");
+        EXPECT_EQ(sim.Tick(5), ""); // no NMEA while loading
+        EXPECT_EQ(sim.OnInput("$PZEKQ,VER\r\n"), "");
+        std::string answers, expected;
+        for (const std::string& line : c.damage ? damaged : file)
+            answers += sim.OnInput(line + "\r\n");
+        for (char code : c.codes)
+            expected += std::string("~") + code + "\r\n";
+        EXPECT_EQ(answers, expected + "~Era\r\n~Exe\r\nFlash " + c.flash + "\r\n");
+        EXPECT_EQ(sim.Tick(1), ""); // rebooting
+        const std::string back = sim.Tick(2);
+        EXPECT_TRUE(back.starts_with("$POLYN,RSET,HOT*")) << back.substr(0, 30);
+        EXPECT_NE(back.find("$GPGGA"), std::string::npos);
+    }
 }
 
 } // namespace
