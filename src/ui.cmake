@@ -7,6 +7,13 @@ find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets PrintSupport Network Seria
 add_library(harrowview_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/app/QSettingsProfileStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/QtMessageSink.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/CDocument.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/CView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/CChildFrame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/DocumentRegistry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/DocumentTemplate.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/QtDocumentPrompts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/WindowManager.cpp
 )
 # A target property rather than CMAKE_AUTOMOC: this file is included into the
 # top-level scope, and moc is for this target only.

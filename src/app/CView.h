@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+class CDocument;
+
+// One view of a document. Views poll: each has its own timer, running only
+// while the view is shown, whose tick calls Tick().
+class CView : public QWidget {
+    Q_OBJECT
+
+public:
+    CView(CDocument& document, int tickPeriodMs, QWidget* parent = nullptr);
+
+    CDocument& Document() const { return document; }
+    bool TimerRunning() const { return timer.isActive(); }
+
+protected:
+    virtual void Tick() {}
+
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    CDocument& document;
+    QTimer timer;
+};

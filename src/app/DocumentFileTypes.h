@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/WindowTypes.h"
+
+#include <optional>
+#include <string_view>
+
+// The file a window type is saved to; types without one have nothing to save.
+struct DocumentFileType {
+    std::string_view extension; // with its dot
+    std::string_view filter;    // for the file dialog
+};
+
+constexpr std::optional<DocumentFileType> FileTypeOf(WindowType type) {
+    switch (type) {
+    case WindowType::SkyPlot:
+        return DocumentFileType{".msk", "Mask Files (*.msk)"};
+    case WindowType::Survey:
+        return DocumentFileType{".pth", "Path Files (*.pth)"};
+    case WindowType::Ttff:
+        return DocumentFileType{".ttf", "TTFF Files (*.ttf)"};
+    default:
+        return std::nullopt;
+    }
+}
