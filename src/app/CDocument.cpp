@@ -32,7 +32,13 @@ std::string_view CDocument::DefaultExtension() const {
 
 bool CDocument::Open(const std::string& path) {
     std::string error;
-    if (!Read(path, error)) {
+    return Finish(Read(path, error), path, error);
+}
+
+// After a read or write: on success the document is that file, unmodified;
+// on failure the user is told and nothing changes.
+bool CDocument::Finish(bool ok, const std::string& path, const std::string& error) {
+    if (!ok) {
         ReportError(error);
         return false;
     }
@@ -55,13 +61,7 @@ bool CDocument::Save() {
 
 bool CDocument::SaveAs(const std::string& path) {
     std::string error;
-    if (!Write(path, error)) {
-        ReportError(error);
-        return false;
-    }
-    pathName = path;
-    SetModified(false);
-    return true;
+    return Finish(Write(path, error), path, error);
 }
 
 bool CDocument::CanClose() {

@@ -64,6 +64,7 @@ protected:
 
 private:
     void ReportError(const std::string& error);
+    bool Finish(bool ok, const std::string& path, const std::string& error);
 
     WindowType type;
     DocumentServices services;

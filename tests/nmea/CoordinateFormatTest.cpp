@@ -62,21 +62,4 @@ TEST(DistanceMiles, FlatEarthDistances) {
     EXPECT_DOUBLE_EQ(DistanceMiles(1, 2, 3, 4), DistanceMiles(3, 4, 1, 2));
 }
 
-TEST(Units, StatuteOnlyForOne) {
-    const UnitSystem statute = UnitsFor(1);
-    EXPECT_EQ(std::string(statute.heightLabel), "ft");
-    EXPECT_EQ(statute.heightFactor, 3.2808398950131235);
-    EXPECT_EQ(std::string(statute.speedLabel), "mph");
-    EXPECT_EQ(statute.speedFactor, 1.1507794480235425);
-    for (int other : {0, 2, -1}) {
-        const UnitSystem metric = UnitsFor(other);
-        EXPECT_EQ(std::string(metric.heightLabel), "m");
-        EXPECT_EQ(metric.heightFactor, 1.0);
-        EXPECT_EQ(std::string(metric.speedLabel), "kph");
-        EXPECT_EQ(metric.speedFactor, 1.852);
-    }
-    MemoryProfileStore profile;
-    EXPECT_EQ(std::string(CurrentUnits(profile).heightLabel), "ft"); // default statute
-}
-
 } // namespace

@@ -62,21 +62,6 @@ TEST(ReceiverState, ClearFixZeroesOnlyPositionModeAndSatelliteCount) {
     EXPECT_EQ(table[0].prn, 5);
 }
 
-TEST(ReceiverState, NoticesAreKeptOnlyForGpsPrns) {
-    ReceiverState state;
-    state.SetEphemerisNotice(0);
-    state.SetEphemerisNotice(33);
-    state.SetEphemerisNotice(32);
-    state.SetAlmanacNotice(1);
-    EXPECT_EQ(state.GetEphemerisNotice(32), 1);
-    EXPECT_EQ(state.GetEphemerisNotice(0), 0);
-    EXPECT_EQ(state.GetEphemerisNotice(33), 0);
-    EXPECT_EQ(state.GetAlmanacNotice(1), 1);
-    state.ClearNotices();
-    EXPECT_EQ(state.GetEphemerisNotice(32), 0);
-    EXPECT_EQ(state.GetAlmanacNotice(1), 0);
-}
-
 // A lock that is never released must not hang readers or writers forever:
 // they give up after about three seconds and leave the caller's values alone.
 TEST(ReceiverState, AStuckLockTimesOutWithoutReadingTheGroup) {
