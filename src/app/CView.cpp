@@ -1,5 +1,8 @@
 #include "app/CView.h"
 
+#include <QPainter>
+#include <QPixmap>
+
 CView::CView(CDocument& document, int tickPeriodMs, QWidget* parent)
     : QWidget(parent), document(document) {
     timer.setInterval(tickPeriodMs);
@@ -14,4 +17,11 @@ void CView::showEvent(QShowEvent* event) {
 void CView::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     timer.stop();
+}
+
+void CView::Print(QPainter& painter, const QRect& page) {
+    const QPixmap shown = grab();
+    if (shown.isNull()) return;
+    const QSize fitted = shown.size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.drawPixmap(QRect(page.topLeft(), fitted), shown);
 }

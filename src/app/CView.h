@@ -4,6 +4,8 @@
 #include <QWidget>
 
 class CDocument;
+class QPainter;
+class QRect;
 
 // One view of a document. Views poll: each has its own timer, running only
 // while the view is shown, whose tick calls Tick().
@@ -15,6 +17,10 @@ public:
 
     CDocument& Document() const { return document; }
     bool TimerRunning() const { return timer.isActive(); }
+
+    // Draws the view onto a printer page; `page` is the printable area in the
+    // printer's pixels. The default draws what the window shows, scaled to fit.
+    virtual void Print(QPainter& painter, const QRect& page);
 
 protected:
     virtual void Tick() {}
