@@ -17,10 +17,6 @@ add_library(harrowview_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/app/ViewPrinting.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/CPropertySheet.cpp
 )
-foreach(view ${HV_VIEW_FOLDERS})
-  include(${CMAKE_CURRENT_LIST_DIR}/views/${view}/sources.cmake)
-  target_sources(harrowview_ui PRIVATE ${HV_VIEW_UI_SOURCES})
-endforeach()
 # A target property rather than CMAKE_AUTOMOC: this file is included into the
 # top-level scope, and moc is for this target only.
 set_target_properties(harrowview_ui PROPERTIES AUTOMOC ON)

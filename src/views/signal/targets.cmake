@@ -1,0 +1,5 @@
+# This window's libraries: hv_signal_core (core files, no Qt, links
+# harrowview_core) and, when HV_UI is on, hv_signal_ui (links harrowview_ui and
+# the core one), appended with
+#   set_property(GLOBAL APPEND PROPERTY HV_VIEW_UI_LIBS hv_signal_ui)
+# Paths from this folder: ${CMAKE_CURRENT_LIST_DIR}/File.cpp
