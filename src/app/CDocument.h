@@ -54,6 +54,10 @@ public:
     // (No). Cancel, or a failed save, keeps it open.
     bool CanClose();
 
+    // The File menu's Open while this document's window is active. False
+    // leaves it to the application's own open dialog.
+    virtual bool FileOpen() { return false; }
+
 signals:
     void titleChanged(const QString& title);
     void modifiedChanged(bool modified);
