@@ -11,7 +11,7 @@ CView::CView(CDocument& document, int tickPeriodMs, QWidget* parent)
 
 void CView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    timer.start();
+    if (timer.interval() > 0) timer.start();
 }
 
 void CView::hideEvent(QHideEvent* event) {

@@ -13,6 +13,7 @@ class CView : public QWidget {
     Q_OBJECT
 
 public:
+    // A period of 0: the view is told of changes and runs no timer.
     CView(CDocument& document, int tickPeriodMs, QWidget* parent = nullptr);
 
     CDocument& Document() const { return document; }
