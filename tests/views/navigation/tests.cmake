@@ -1,1 +1,3 @@
-# This window's test programs (hv_test calls; Qt ones inside if(HV_UI)).
+# The navigation panel's text and geometry (no Qt).
+hv_test(navigation_core_tests LABELS core SOURCES views/navigation/NavigationTextTest.cpp
+  LIBS hv_navigation_core)

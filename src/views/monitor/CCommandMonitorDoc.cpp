@@ -1,0 +1,63 @@
+#include "views/monitor/CCommandMonitorDoc.h"
+
+#include "app/AppContext.h"
+#include "link/ReceiveThread.h"
+#include "link/ReceiverPort.h"
+
+#include <QMetaObject>
+
+CCommandMonitorDoc::CCommandMonitorDoc(AppContext& context, DocumentServices services)
+    : CDocument(WindowType::CommandMonitor, services), context(context) {
+    const auto pass = context.receiver.LockPass();
+    context.receiver.SetMonitor(this);
+}
+
+CCommandMonitorDoc::~CCommandMonitorDoc() {
+    const auto pass = context.receiver.LockPass();
+    context.receiver.SetMonitor(nullptr);
+}
+
+// The flag asked the original display to hold its repaints; the display here
+// batches by itself, so it has no use.
+void CCommandMonitorDoc::AppendText(std::string_view text, int) {
+    if (paused.load() == 1 || text.empty()) return;
+    std::lock_guard lock(arrivedMutex);
+    arrived.emplace_back(text);
+    if (deliveryPosted) return;
+    deliveryPosted = true;
+    QMetaObject::invokeMethod(this, &CCommandMonitorDoc::Deliver, Qt::QueuedConnection);
+}
+
+void CCommandMonitorDoc::Deliver() {
+    {
+        std::lock_guard lock(arrivedMutex);
+        deliveryPosted = false;
+        if (arrived.empty()) return;
+    }
+    emit textArrived();
+}
+
+std::vector<std::string> CCommandMonitorDoc::TakeArrived() {
+    std::lock_guard lock(arrivedMutex);
+    std::vector<std::string> taken;
+    taken.swap(arrived);
+    return taken;
+}
+
+void CCommandMonitorDoc::TogglePause() {
+    paused.store(1 - paused.load());
+}
+
+void CCommandMonitorDoc::ToggleDebugMode() {
+    const int on = 1 - debugMode.load();
+    {
+        // No pass runs across the switch, so nothing received in the old mode
+        // is shown in the new one.
+        const auto pass = context.receiver.LockPass();
+        debugMode.store(on);
+        TakeArrived();
+    }
+    context.port.WriteString(on ? "$11\r\n" : "$0\r\n");
+    SetTitle(on ? "DEBUG Monitor Window" : "NMEA Monitor Window");
+    emit modeChanged();
+}
