@@ -1,0 +1,82 @@
+#include "views/skyplot/CAzimuthElevationDoc.h"
+
+#include "app/MessageSink.h"
+#include "app/WindowTypes.h"
+#include "config/ProfileStore.h"
+#include "views/skyplot/MaskFileDialogs.h"
+#include "views/skyplot/SkyPlotSettings.h"
+
+#include <filesystem>
+
+namespace {
+
+QString WindowTitle() {
+    const std::string_view title = FindWindowType(WindowType::SkyPlot)->title;
+    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+}
+
+} // namespace
+
+CAzimuthElevationDoc::CAzimuthElevationDoc(DocumentServices services, ProfileStore& profile,
+                                           QObject* parent)
+    : CDocument(WindowType::SkyPlot, services, parent), services(services), profile(profile),
+      enableAutoLoad(ReadEnableAutoLoad(profile)),
+      chooseOpenPath([] { return AskOpenMaskFile(nullptr); }) {}
+
+SkyPlotChanges CAzimuthElevationDoc::UpdatePlot(const ReceiverState& state) {
+    SkyPlotChanges changes = model.Update(state);
+    if (changes.maskChanged) SetModified(true);
+    return changes;
+}
+
+void CAzimuthElevationDoc::AutoLoad() {
+    if (enableAutoLoad != 1) return;
+    const std::string path =
+        profile.GetString(skyplot_profile::kSection, skyplot_profile::kLastMaskFile, "");
+    if (path.empty() || !CanOpenForUpdate(path)) return;
+    OpenMaskFile(path);
+}
+
+bool CAzimuthElevationDoc::FileOpen() {
+    if (!CanClose()) return true;
+    const std::string path = chooseOpenPath();
+    if (path.empty()) return true;
+    if (!CanOpenForUpdate(path)) {
+        services.messages.ShowMessage("Could Not Open File", "Harrowview",
+                                      MessageIcon::Exclamation);
+        return true;
+    }
+    OpenMaskFile(path);
+    return true;
+}
+
+// The window's title names the file it shows.
+void CAzimuthElevationDoc::OpenMaskFile(const std::string& path) {
+    if (!Open(path)) return;
+    const std::string name = std::filesystem::path(path).filename().string();
+    SetTitle(WindowTitle() + " - [" + QString::fromStdString(name) + "]");
+}
+
+void CAzimuthElevationDoc::ResetMask() {
+    model.ResetMask();
+    emit contentReplaced();
+}
+
+void CAzimuthElevationDoc::ClearMask() {
+    ResetMask();
+    SetTitle(QStringLiteral("Untitled"));
+    SetPathName(std::filesystem::absolute("Untitled.msk").string());
+}
+
+// Read whole or not at all: a short file leaves the open mask as it was.
+bool CAzimuthElevationDoc::Read(const std::string& path, std::string& error) {
+    MaskFileContent content;
+    if (!ReadMaskFile(path, content, error)) return false;
+    model.Load(content);
+    emit contentReplaced();
+    return true;
+}
+
+bool CAzimuthElevationDoc::Write(const std::string& path, std::string& error) {
+    return WriteMaskFile(path, model.FileContent(), error);
+}
