@@ -1,1 +1,4 @@
-# This window's test programs (hv_test calls; Qt ones inside if(HV_UI)).
+# The sky plot: its core (mask, trails, geometry, .msk file), the window on
+# Qt's offscreen platform, and the window against the receiver simulator.
+hv_test(skyplot_core_tests LABELS core SOURCES views/skyplot/SkyPlotCoreTest.cpp
+  LIBS hv_skyplot_core)
