@@ -16,6 +16,14 @@ add_library(harrowview_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/app/WindowManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/ViewPrinting.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/CPropertySheet.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/LedStrip.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/CLedIndicator.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/ToolbarIcons.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/MainCommands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/CMainStatusBar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/CNewWindowDialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/WindowLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app/CMainFrame.cpp
 )
 # A target property rather than CMAKE_AUTOMOC: this file is included into the
 # top-level scope, and moc is for this target only.
@@ -24,3 +32,21 @@ target_link_libraries(harrowview_ui PUBLIC
   harrowview_core
   Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport Qt6::Network Qt6::SerialPort)
 hv_warnings(harrowview_ui)
+
+# The application: the start-up object and the window types' templates,
+# which need every window's library (see the top-level CMakeLists.txt).
+function(hv_application)
+  get_property(view_libs GLOBAL PROPERTY HV_VIEW_UI_LIBS)
+  add_library(harrowview_app STATIC
+    ${PROJECT_SOURCE_DIR}/src/app/AppOptions.cpp
+    ${PROJECT_SOURCE_DIR}/src/app/CViewerApp.cpp
+    ${PROJECT_SOURCE_DIR}/src/app/WindowTemplates.cpp)
+  set_target_properties(harrowview_app PROPERTIES AUTOMOC ON)
+  target_link_libraries(harrowview_app PUBLIC harrowview_ui ${view_libs})
+  hv_warnings(harrowview_app)
+
+  add_executable(harrowview ${PROJECT_SOURCE_DIR}/src/app/main.cpp)
+  target_compile_definitions(harrowview PRIVATE HV_VERSION="${PROJECT_VERSION}")
+  target_link_libraries(harrowview PRIVATE harrowview_app)
+  hv_warnings(harrowview)
+endfunction()

@@ -1,6 +1,7 @@
 #include "app/CChildFrame.h"
 
 #include "app/CDocument.h"
+#include "app/CView.h"
 
 #include <QCloseEvent>
 
@@ -19,4 +20,23 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     QMdiSubWindow::closeEvent(event);
+}
+
+CView* CChildFrame::FirstView() const {
+    if (auto* view = qobject_cast<CView*>(widget())) return view;
+    return widget() ? widget()->findChild<CView*>() : nullptr;
+}
+
+void CChildFrame::TrackNormalRect() {
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) normalRect = geometry();
+}
+
+void CChildFrame::moveEvent(QMoveEvent* event) {
+    QMdiSubWindow::moveEvent(event);
+    TrackNormalRect();
+}
+
+void CChildFrame::resizeEvent(QResizeEvent* event) {
+    QMdiSubWindow::resizeEvent(event);
+    TrackNormalRect();
 }

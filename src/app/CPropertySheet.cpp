@@ -57,7 +57,8 @@ void CPropertySheet::accept() {
 
 void CPropertySheet::UpdateApplyButton() {
     bool any = false;
-    for (const CPropertyPage* page : pages) any = any || page->IsModified();
+    for (const CPropertyPage* page : pages)
+        any = any || page->IsModified();
     applyButton->setEnabled(any);
 }
 
@@ -65,8 +66,8 @@ std::optional<int> ValidatedInteger(QLineEdit& edit, int min, int max, MessageSi
     bool ok = false;
     const int value = edit.text().trimmed().toInt(&ok);
     if (ok && value >= min && value <= max) return value;
-    const std::string text =
-        "Please enter an integer between " + std::to_string(min) + " and " + std::to_string(max) + ".";
+    const std::string text = "Please enter an integer between " + std::to_string(min) + " and " +
+                             std::to_string(max) + ".";
     messages.ShowMessage(text, "Harrowview", MessageIcon::Exclamation);
     edit.setFocus();
     edit.selectAll();

@@ -26,14 +26,12 @@ bool PrintViewToPdf(CView& view, const QString& path) {
     return QFileInfo(path).size() > 0;
 }
 
-void PrintViewWithDialog(CView& view, QWidget* parent) {
-    QPrinter printer(QPrinter::HighResolution);
+void PrintViewWithDialog(CView& view, QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() == QDialog::Accepted) PrintView(view, printer);
 }
 
-void PreviewView(CView& view, QWidget* parent) {
-    QPrinter printer(QPrinter::HighResolution);
+void PreviewView(CView& view, QPrinter& printer, QWidget* parent) {
     QPrintPreviewDialog preview(&printer, parent);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                      [&view](QPrinter* target) { PrintView(view, *target); });

@@ -5,6 +5,8 @@
 
 #include <QMdiArea>
 
+#include <algorithm>
+
 WindowManager::WindowManager(QMdiArea& area, DocumentRegistry& registry, DocumentServices services)
     : area(area), registry(registry), services(services) {}
 
@@ -23,7 +25,7 @@ CChildFrame* WindowManager::FrameOf(WindowType type) const {
     return nullptr;
 }
 
-CChildFrame* WindowManager::Open(WindowType type) {
+CChildFrame* WindowManager::Open(WindowType type, const WindowPlacement* placement) {
     if (CChildFrame* open = FrameOf(type)) {
         area.setActiveSubWindow(open);
         return open;
@@ -39,11 +41,21 @@ CChildFrame* WindowManager::Open(WindowType type) {
     QWidget* content = maker.NewContent(*document);
     auto* frame = new CChildFrame(std::move(document), content);
     area.addSubWindow(frame);
-    if (const WindowTypeInfo* info = FindWindowType(type); info && info->defaultRect) {
+    const WindowTypeInfo* info = FindWindowType(type);
+    if (placement) {
+        const WindowRect& r = placement->normal;
+        frame->setGeometry(r.left, r.top, std::max(r.right - r.left, 1),
+                           std::max(r.bottom - r.top, 1));
+    } else if (info && info->defaultRect) {
         const WindowRect& r = *info->defaultRect;
         frame->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
     }
-    frame->show();
+    if (placement && placement->showState == ShowState::Maximised)
+        frame->showMaximized();
+    else if (placement && placement->showState == ShowState::Minimised)
+        frame->showMinimized();
+    else
+        frame->show();
     area.setActiveSubWindow(frame);
     return frame;
 }

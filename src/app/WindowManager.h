@@ -2,6 +2,7 @@
 
 #include "app/CDocument.h"
 #include "app/DocumentTemplate.h"
+#include "app/WindowPlacement.h"
 #include "app/WindowTypes.h"
 
 #include <map>
@@ -21,8 +22,12 @@ public:
     // Otherwise a document and its frame are made, titled from the type
     // table, placed at the type's default rectangle if it has one, and shown.
     // Null for a type without a template.
-    CChildFrame* Open(WindowType type);
+    // With a placement the new window takes its normal rectangle and show
+    // state instead of the default rectangle.
+    CChildFrame* Open(WindowType type, const WindowPlacement* placement = nullptr);
     CChildFrame* FrameOf(WindowType type) const;
+    bool HasTemplate(WindowType type) const { return templates.contains(type); }
+    QMdiArea& Area() const { return area; }
 
 private:
     QMdiArea& area;

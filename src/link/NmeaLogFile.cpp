@@ -14,6 +14,7 @@ bool NmeaLogFile::Create(const std::string& path) {
                              "ERROR", MessageIcon::Stop);
         return false;
     }
+    open = true;
     return true;
 }
 
@@ -21,6 +22,7 @@ void NmeaLogFile::Close() {
     if (!file) return;
     std::fclose(file);
     file = nullptr;
+    open = false;
 }
 
 void NmeaLogFile::Write(std::string_view text) {
@@ -35,6 +37,7 @@ void NmeaLogFile::Flush() {
 void NmeaLogFile::Failed(int error) {
     std::fclose(file);
     file = nullptr;
+    open = false;
     messages.ShowMessage("Logging stopped: writing to " + fileName + " failed (" +
                              std::strerror(error) +
                              "). The log holds what was received until then.",

@@ -2,6 +2,7 @@
 
 #include "nmea/EchoSinks.h"
 
+#include <atomic>
 #include <cstdio>
 #include <string>
 
@@ -23,7 +24,8 @@ public:
     // be created; the reason is reported.
     bool Create(const std::string& path);
     void Close();
-    bool IsOpen() const { return file != nullptr; }
+    // Any thread: the UI shows it while the receive thread may stop logging.
+    bool IsOpen() const { return open.load(std::memory_order_relaxed); }
     const std::string& FileName() const { return fileName; }
 
     void Write(std::string_view text) override;
@@ -34,5 +36,6 @@ private:
 
     MessageSink& messages;
     std::FILE* file = nullptr;
+    std::atomic<bool> open{false};
     std::string fileName = "Untitled.txt";
 };

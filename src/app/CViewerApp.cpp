@@ -1,0 +1,69 @@
+#include "app/CViewerApp.h"
+
+#include "app/CMainFrame.h"
+#include "app/WindowLayout.h"
+#include "app/WindowTemplates.h"
+
+#include <QDir>
+
+#include <thread>
+
+CViewerApp::CViewerApp(AppOptions options, Hooks hooks)
+    : options(std::move(options)), receiveStartDelay(hooks.receiveStartDelay),
+      profile(this->options.profile.isEmpty()
+                  ? std::make_unique<QSettingsProfileStore>()
+                  : std::make_unique<QSettingsProfileStore>(this->options.profile)),
+      messages(hooks.messages ? *hooks.messages : messageBoxes), port(messages),
+      receiver(state, port, decode, messages) {}
+
+CViewerApp::~CViewerApp() {
+    receiver.Stop();
+    frame.reset();
+    receiver.Log().Close();
+    profile->Sync();
+}
+
+bool CViewerApp::InitInstance() {
+    const QString workingDir = QDir::currentPath();
+    if (!workingDir.isEmpty())
+        profile->SetString("Application", "WorkingDir", workingDir.toStdString());
+
+    frame = std::make_unique<CMainFrame>(state, *profile, receiver, registry,
+                                         DocumentServices{messages, prompts});
+    context.emplace(AppContext{state, *profile, DocumentServices{messages, prompts}, port, receiver,
+                               frame.get()});
+    RegisterWindowTemplates(frame->Windows(), *context);
+    frame->UpdateCommands();
+
+    settings = ReadStartupSettings(*profile, decode);
+    OpenReceiver();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    receiver.Start(receiveStartDelay);
+
+    RestoreWindowPlacements(*frame, frame->Windows(), *profile, std::nullopt);
+    SendInitialisationStrings();
+    return true;
+}
+
+void CViewerApp::OpenReceiver() {
+    ReceiveSettings& link = receiver.Settings();
+    if (!options.demo.isEmpty()) {
+        link.demoMode = 1;
+        link.continuousLoop = 1;
+        port.OpenDemoFile(options.demo.toStdString());
+        return;
+    }
+    const std::string path = options.port.isEmpty() ? settings.port : options.port.toStdString();
+    link.port = path;
+    if (options.port.isEmpty() && settings.NetworkLink()) return;
+    port.Open(path, static_cast<unsigned>(settings.baud));
+}
+
+void CViewerApp::SendInitialisationStrings() {
+    if (settings.gpsInitEnable != 1) return;
+    // The receive thread stays off the port while the strings go out. No
+    // receiver model has strings to send yet, so the bracket is empty; an
+    // unknown model sends nothing either.
+    receiver.Pause();
+    receiver.Resume();
+}

@@ -1,0 +1,198 @@
+#include "MainFrameFixture.h"
+#include "QStringPrinter.h"
+#include "app/CLedIndicator.h"
+#include "app/CMainStatusBar.h"
+#include "app/CNewWindowDialog.h"
+#include "app/ToolbarIcons.h"
+#include "support/Feed.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+namespace {
+
+CMainStatusBar& Status(CMainFrame& frame) {
+    return frame.Status();
+}
+
+void Ticks(CMainFrame& frame, int count) {
+    for (int i = 0; i < count; ++i)
+        frame.Tick();
+}
+
+// The LED as drawn: its centre pixel.
+QColor LedCentre(const CLedIndicator& led) {
+    const QImage image = const_cast<CLedIndicator&>(led).grab().toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+TEST_F(MainFrameTest, StatusBarFollowsTheReceiverTickByTick) {
+    CMainStatusBar& status = Status(*frame);
+    EXPECT_EQ(status.FixText(), "Diff ID:0000 AGE:00000000.0");
+    EXPECT_EQ(status.TimeText(), "GPS: 00:00:00");
+
+    // Nothing received: dark at the first tick, grey at the hundredth.
+    frame->Tick();
+    EXPECT_EQ(status.ReceiveLed().Mode(), LedMode::Off);
+    EXPECT_EQ(status.LogLed().Mode(), LedMode::Disabled);
+    Ticks(*frame, 98);
+    EXPECT_EQ(status.ReceiveLed().Mode(), LedMode::Off);
+    frame->Tick();
+    EXPECT_EQ(status.ReceiveLed().Mode(), LedMode::Disabled);
+    // All-zero inputs and midnight leave the initial texts in place.
+    EXPECT_EQ(status.FixText(), "Diff ID:0000 AGE:00000000.0");
+    EXPECT_EQ(status.TimeText(), "GPS: 00:00:00");
+    EXPECT_EQ(status.FixWrites() + status.TimeWrites(), 0);
+
+    const struct {
+        const char* gga;
+        const char* fixText;
+    } steps[] = {
+        {"GPGGA,123456.00,4807.038,N,01131.000,E,4,08,0.9,545.4,M,46.9,M,1.5,0042",
+         "RTK Float: Age:1.5"},
+        {"GPGGA,123457.00,4807.038,N,01131.000,E,5,08,0.9,545.4,M,46.9,M,1.5,0042",
+         "RTK Fixed: Age:1.5"},
+        {"GPGGA,123458.00,4807.038,N,01131.000,E,2,08,0.9,545.4,M,46.9,M,2.0,0042",
+         "Diff ID:0042 Age:2.0"},
+        {"GPGGA,123459.00,4807.038,N,01131.000,E,7,08,0.9,545.4,M,46.9,M,2.0,0042", ""},
+    };
+    int second = 56;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.gga);
+        Feed(state, {step.gga});
+        frame->Tick();
+        EXPECT_EQ(status.ReceiveLed().Mode(), LedMode::On);
+        EXPECT_EQ(status.FixText(), step.fixText);
+        EXPECT_EQ(status.TimeText(), QString("GPS: 12:34:%1").arg(second++));
+        // Nothing new: neither pane is written again, the LED goes dark.
+        const int writes = status.FixWrites() + status.TimeWrites();
+        Ticks(*frame, 3);
+        EXPECT_EQ(status.FixWrites() + status.TimeWrites(), writes);
+        EXPECT_EQ(status.ReceiveLed().Mode(), LedMode::Off);
+    }
+
+    // 1 with the mode from GSA.
+    Feed(state, {"GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1",
+                 "GPGGA,123500.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"});
+    frame->Tick();
+    EXPECT_EQ(status.FixText(), "3D GPS");
+}
+
+TEST_F(MainFrameTest, LedsAreDrawnBrightDarkOrGreyAndNeverMagenta) {
+    frame->show();
+    const CLedIndicator& led = Status(*frame).ReceiveLed();
+    Feed(state, {"GPGGA,123456.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"});
+    frame->Tick();
+    const QColor on = LedCentre(led);
+    EXPECT_GT(on.green(), 180);
+    EXPECT_LT(on.red(), 120);
+    frame->Tick();
+    const QColor off = LedCentre(led);
+    EXPECT_LT(off.green(), 100);
+    EXPECT_GT(off.green(), off.red());
+    Ticks(*frame, 99);
+    const QColor grey = LedCentre(led);
+    EXPECT_EQ(grey.red(), grey.green());
+    EXPECT_EQ(grey.green(), grey.blue());
+
+    const QImage image = const_cast<CLedIndicator&>(led).grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_NE(image.pixelColor(x, y), QColor(255, 0, 255)) << x << "," << y;
+}
+
+TEST_F(MainFrameTest, LogFileStartsRestartsOnlyWhenAskedAndCloses) {
+    QTemporaryDir dir;
+    QString nextPath = dir.filePath("first.txt");
+    int pathsAsked = 0;
+    QStringList questions;
+    bool restart = false;
+    frame->askLogPath = [&] {
+        ++pathsAsked;
+        return nextPath;
+    };
+    frame->askYesNo = [&](const QString& text) {
+        questions << text;
+        return restart;
+    };
+
+    EXPECT_FALSE(frame->Action(Command::CloseLogFile)->isEnabled());
+    frame->StartLogFile();
+    ASSERT_TRUE(frame->Logging());
+    EXPECT_TRUE(QFile::exists(dir.filePath("first.txt")));
+    EXPECT_FALSE(frame->Action(Command::StartLogFile)->isEnabled());
+    EXPECT_TRUE(frame->Action(Command::CloseLogFile)->isEnabled());
+    frame->Tick();
+    EXPECT_EQ(Status(*frame).LogLed().Mode(), LedMode::On);
+
+    // Declining the restart keeps the log as it is.
+    frame->StartLogFile();
+    EXPECT_EQ(questions.value(0),
+              "You currently are logging to a file. Do you want to restart logging?");
+    EXPECT_EQ(pathsAsked, 1);
+    EXPECT_EQ(receiver.Log().FileName(), dir.filePath("first.txt").toStdString());
+
+    restart = true;
+    nextPath = dir.filePath("second.log");
+    frame->StartLogFile();
+    EXPECT_EQ(pathsAsked, 2);
+    EXPECT_EQ(receiver.Log().FileName(), nextPath.toStdString());
+    EXPECT_TRUE(frame->Logging());
+
+    frame->CloseLogFile();
+    EXPECT_FALSE(frame->Logging());
+    EXPECT_EQ(receiver.Log().FileName(), nextPath.toStdString()) << "the name stays";
+    frame->Tick();
+    EXPECT_EQ(Status(*frame).LogLed().Mode(), LedMode::Disabled);
+
+    // A cancelled file dialog starts nothing.
+    nextPath.clear();
+    frame->StartLogFile();
+    EXPECT_FALSE(frame->Logging());
+}
+
+TEST_F(MainFrameTest, ToolbarHasTheFifteenButtonsAndLaterCommandsAreGreyed) {
+    const QToolBar* bar = frame->findChild<QToolBar*>();
+    ASSERT_NE(bar, nullptr);
+    const QList<QAction*> buttons = bar->actions();
+    ASSERT_EQ(buttons.size(), kToolbarButtonCount);
+    for (int i = 0; i < kToolbarButtonCount; ++i) {
+        EXPECT_EQ(buttons[i], frame->Action(ToolbarCommands()[static_cast<size_t>(i)]));
+        EXPECT_FALSE(buttons[i]->icon().pixmap(32, 32).isNull());
+    }
+    EXPECT_EQ(frame->Action(Command::HotStart)->toolTip(), "Hot Start - reset receiver");
+    EXPECT_EQ(frame->Action(Command::HotStart)->statusTip(), "Hot Start");
+    EXPECT_EQ(frame->Action(Command::SetupGps)->toolTip(), "Configure GPS Receiver");
+
+    for (Command later : {Command::GpsSettings, Command::Communications, Command::ColdStart,
+                          Command::FirmwareUpgrade})
+        EXPECT_FALSE(frame->Action(later)->isEnabled());
+    // View commands follow the templates this build has.
+    EXPECT_TRUE(frame->Action(Command::SkyPlot)->isEnabled());
+    EXPECT_FALSE(frame->Action(Command::Survey)->isEnabled());
+    EXPECT_FALSE(frame->Action(Command::TtffTest)->isEnabled());
+}
+
+TEST_F(MainFrameTest, NewDialogListsClosedTypesSortedFirstSelected) {
+    CNewWindowDialog dialog({"Survey Window", "Navigation Window", "Azimuth & Elevation Window"});
+    ASSERT_EQ(dialog.List().count(), 3);
+    EXPECT_EQ(dialog.List().item(0)->text(), "Azimuth & Elevation Window");
+    EXPECT_EQ(dialog.List().item(2)->text(), "Survey Window");
+    EXPECT_EQ(dialog.Selected(), "Azimuth & Elevation Window");
+}
+
+TEST_F(MainFrameTest, ProgressShowsABarThenDone) {
+    frame->BeginProgress("Reading survey.pth");
+    EXPECT_TRUE(Status(*frame).ProgressShown());
+    EXPECT_EQ(Status(*frame).Progress(), 0);
+    EXPECT_EQ(Status(*frame).MessageText(), "Reading survey.pth");
+    frame->SetProgress(40);
+    EXPECT_EQ(Status(*frame).Progress(), 40);
+    frame->EndProgress();
+    EXPECT_FALSE(Status(*frame).ProgressShown());
+    EXPECT_EQ(Status(*frame).MessageText(), "Done.");
+}
+
+} // namespace
