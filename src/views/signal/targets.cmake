@@ -12,7 +12,6 @@ hv_warnings(hv_signal_core)
 
 if(HV_UI)
   add_library(hv_signal_ui STATIC
-    ${CMAKE_CURRENT_LIST_DIR}/CSignalQualityDoc.h
     ${CMAKE_CURRENT_LIST_DIR}/SignalBarPainter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CSignalBarWnd.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CSignalQualityPropertyPage1.cpp
