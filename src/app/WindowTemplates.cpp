@@ -2,8 +2,8 @@
 
 #include "app/AppContext.h"
 #include "app/WindowManager.h"
+#include "views/signal/SignalQualityTemplate.h"
 
 void RegisterWindowTemplates(WindowManager& windows, AppContext& context) {
-    (void)windows;
-    (void)context;
+    windows.AddTemplate(MakeSignalQualityTemplate(context));
 }

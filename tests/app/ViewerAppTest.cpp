@@ -1,0 +1,105 @@
+#include "QStringPrinter.h"
+#include "QtWait.h"
+#include "TestDocument.h"
+#include "app/CLedIndicator.h"
+#include "app/CMainFrame.h"
+#include "app/CMainStatusBar.h"
+#include "app/CViewerApp.h"
+#include "support/SimProcess.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class ViewerAppTest : public testing::Test {
+protected:
+    QString ProfilePath() const { return dir.filePath("profile.ini"); }
+    void SetProfile(const QString& key, const QString& value) {
+        QSettings ini(ProfilePath(), QSettings::IniFormat);
+        ini.setValue(key, value);
+    }
+    std::unique_ptr<CViewerApp> Start(AppOptions options = {},
+                                      std::chrono::milliseconds receiveDelay = 0ms) {
+        options.profile = ProfilePath();
+        auto app = std::make_unique<CViewerApp>(options, CViewerApp::Hooks{&sink, receiveDelay});
+        EXPECT_TRUE(app->InitInstance());
+        return app;
+    }
+
+    QTemporaryDir dir;
+    RecordingSink sink;
+};
+
+TEST_F(ViewerAppTest, FirstRunTakesTheDefaultsAndWritesPortAndBaud) {
+    AppOptions options;
+    options.port = dir.filePath("no-such-tty"); // instead of the first serial port
+    auto app = Start(options);
+
+    EXPECT_EQ(app->Profile().GetString("Serial Port Commmunications", "Port", ""), "1")
+        << "the profile's port, not this run's";
+    EXPECT_EQ(app->Profile().GetString("Serial Port Commmunications", "Baud", ""), "19200");
+    EXPECT_FALSE(app->Profile().GetString("Application", "WorkingDir", "").empty());
+    EXPECT_EQ(app->Settings().gpsModel, 4);
+    EXPECT_EQ(app->Settings().gpsInitEnable, 0);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text.substr(0, 29), "Communication Port Not Found!");
+    EXPECT_TRUE(app->MainFrame().isVisible());
+    EXPECT_EQ(app->State().GetReceivePaused(), 0);
+}
+
+TEST_F(ViewerAppTest, NetworkPortOpensNoDeviceAndUnknownModelSendsNothing) {
+    SetProfile("Serial Port Commmunications/Port", "99999");
+    SetProfile("GPS Section/GPSInitEnable", "1");
+    SetProfile("GPS Section/GPSModel", "7");
+    auto app = Start();
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_FALSE(app->Port().IsOpen());
+    EXPECT_EQ(app->State().GetReceivePaused(), 0) << "the pause bracket is closed again";
+}
+
+TEST_F(ViewerAppTest, DemoCapturePlaysIntoTheStatusBar) {
+    AppOptions options;
+    options.demo = HV_SOURCE_DIR "/data/demo.nmea";
+    auto app = Start(options);
+    const CMainStatusBar& status = app->MainFrame().Status();
+    EXPECT_TRUE(ProcessEventsUntil([&] { return status.TimeText() != "GPS: 00:00:00"; }, 5000));
+    EXPECT_EQ(status.ReceiveLed().Mode(), LedMode::On);
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+// The whole road: the simulator on a pseudo-terminal named in the profile,
+// the receive thread with its real start delay, the status bar's timer.
+TEST_F(ViewerAppTest, LiveReceiverShowsTimeAndFixThenGoesGreyWhenItStops) {
+    auto sim = std::make_unique<SimProcess>(std::vector<std::string>{"--seed", "7"});
+    const std::string tty = sim->ReadLine();
+    ASSERT_FALSE(tty.empty());
+    SetProfile("Serial Port Commmunications/Port", QString::fromStdString(tty));
+    auto app = Start({}, ReceiveThread::kStartDelay);
+    const CMainStatusBar& status = app->MainFrame().Status();
+
+    ASSERT_TRUE(ProcessEventsUntil([&] { return status.FixText() == "3D GPS"; }, 5000))
+        << status.FixText().toStdString();
+    ASSERT_TRUE(ProcessEventsUntil([&] { return status.TimeText() != "GPS: 00:00:00"; }, 1000));
+    // The simulator keeps UTC: the pane is within a few seconds of the clock.
+    const QTime shown = QTime::fromString(status.TimeText().mid(5), "HH:mm:ss");
+    ASSERT_TRUE(shown.isValid()) << status.TimeText().toStdString();
+    const int drift = std::abs(shown.secsTo(QDateTime::currentDateTimeUtc().time()));
+    EXPECT_LT(std::min(drift, 86400 - drift), 5);
+    EXPECT_EQ(status.ReceiveLed().Mode(), LedMode::On);
+
+    sim.reset();
+    QElapsedTimer sinceStop;
+    sinceStop.start();
+    ASSERT_TRUE(ProcessEventsUntil(
+        [&] { return status.ReceiveLed().Mode() == LedMode::Disabled; }, 13000));
+    EXPECT_GE(sinceStop.elapsed(), 9500) << "grey only after 10 s without a sentence";
+}
+
+} // namespace
