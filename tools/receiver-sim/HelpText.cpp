@@ -9,7 +9,8 @@ first line on standard output; open it as the receiver's serial port. Clients
 may close and reopen it at any time; what the receiver sends while no one has
 it open is lost, as on an unplugged line. Runs until Ctrl-C or SIGTERM.
 
-Every simulated second: GGA, GSA, GSV, RMC, $POLYT, $POLYP, $POLYS, RRE.
+Every simulated second: GGA, GSA, GSV, RMC, $POLYT, $POLYP, $POLYS, RRE,
+$POLYI.
 
 Terminal:
   --link PATH              also make PATH a symlink to the terminal (a

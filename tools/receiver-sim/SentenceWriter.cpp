@@ -117,6 +117,15 @@ std::string Rre(const EpochReport& r) {
     return body + Format(",%.1f,%.1f", r.horizontalError, r.verticalError);
 }
 
+// The interference monitor's level, here the weakest signal in the fix, so
+// the signal window's level line runs along the bottom of the used bars.
+std::string Polyi(const EpochReport& r) {
+    int level = 0;
+    for (const SatReport& s : r.satellites)
+        if (s.used && (level == 0 || s.snr < level)) level = s.snr;
+    return Format("POLYI,J,%02d", level);
+}
+
 } // namespace
 
 std::vector<std::string> EpochSentences(const EpochReport& r) {
@@ -132,6 +141,7 @@ std::vector<std::string> EpochSentences(const EpochReport& r) {
     out.push_back(Polyp(r, time));
     out.push_back(Polys(r));
     out.push_back(Rre(r));
+    out.push_back(Polyi(r));
     return out;
 }
 

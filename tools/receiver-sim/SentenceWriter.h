@@ -9,7 +9,7 @@
 
 // Sentence bodies, without '$', checksum and line end, in the order the
 // receiver sends them each second: GGA, GSA, GSV group, RMC, POLYT, POLYP,
-// POLYS, RRE.
+// POLYS, RRE, POLYI.
 std::vector<std::string> EpochSentences(const EpochReport& report);
 
 // "POLYN,RSET,HOT" and the like: the first line of every reset burst.
