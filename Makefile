@@ -5,8 +5,9 @@ BUILD      ?= build
 JOBS       ?= $(shell nproc)
 FUZZ_TIME  ?= 60
 DEMO       ?= data/demo.nmea
+PREFIX     ?= /usr/local
 
-.PHONY: all deps build run test bench fuzz clean
+.PHONY: all deps build app run install test bench fuzz clean
 
 all: build
 
@@ -17,9 +18,21 @@ build: deps
 	@cmake -S . -B $(BUILD) -G Ninja >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-# Decodes the bundled capture and prints what the receiver state shows.
-run: build
-	@$(BUILD)/tools/nmea-inspect --skip-comments $(DEMO)
+# The application and the simulator only: what `run` and `install` need.
+app: deps
+	@cmake -S . -B $(BUILD) -G Ninja >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target harrowview receiver-sim
+
+# Starts Harrowview playing the bundled capture in a loop.
+run: app
+	@$(BUILD)/harrowview --demo $(DEMO)
+
+# The program, receiver-sim, the demo capture, a desktop entry and an icon
+# under PREFIX (sudo when PREFIX is not writable).
+install: app
+	@if [ -w "$(PREFIX)" ] || [ "$$(id -u)" = 0 ]; then \
+	    cmake --install $(BUILD) --prefix $(PREFIX); \
+	else sudo cmake --install $(BUILD) --prefix $(PREFIX); fi
 
 # Unit, integration and corpus tests; again under AddressSanitizer and
 # UndefinedBehaviorSanitizer; the concurrency tests under ThreadSanitizer;

@@ -50,3 +50,16 @@ function(hv_application)
   target_link_libraries(harrowview PRIVATE harrowview_app)
   hv_warnings(harrowview)
 endfunction()
+
+# make install: the program, the simulator, the demo capture, a desktop entry
+# and an icon.
+function(hv_install)
+  include(GNUInstallDirs)
+  install(TARGETS harrowview receiver-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${PROJECT_SOURCE_DIR}/data/harrowview.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/harrowview.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/demo.nmea
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/harrowview)
+endfunction()
