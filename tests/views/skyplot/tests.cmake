@@ -2,3 +2,12 @@
 # Qt's offscreen platform, and the window against the receiver simulator.
 hv_test(skyplot_core_tests LABELS core SOURCES views/skyplot/SkyPlotCoreTest.cpp
   LIBS hv_skyplot_core)
+if(HV_UI)
+  hv_test(skyplot_ui_tests OWN_MAIN LABELS ui SOURCES
+    app/UiTestMain.cpp
+    views/skyplot/SkyPlotViewTest.cpp
+    views/skyplot/SkyPlotDocumentTest.cpp
+    views/skyplot/SkyPlotPropertiesTest.cpp
+    LIBS hv_skyplot_ui
+  )
+endif()

@@ -1,0 +1,79 @@
+#pragma once
+
+// A sky plot view on its own document, with what it needs from the
+// application: a receiver state to fill, an in-memory profile, recorders in
+// place of message boxes and dialogs.
+#include "app/AppContext.h"
+#include "app/QStringPrinter.h"
+#include "app/TestDocument.h"
+#include "config/MemoryProfileStore.h"
+#include "link/ReceiveThread.h"
+#include "link/ReceiverPort.h"
+#include "nmea/DecodeSettings.h"
+#include "nmea/ReceiverState.h"
+#include "views/skyplot/CAzimuthElevationDoc.h"
+#include "views/skyplot/CAzimuthElevationView.h"
+#include "views/skyplot/CSkyPlotWnd.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// prn, azimuth, elevation, used in the fix, snr. The default snr is below
+// the default threshold (40), so only tests that mean to teach the mask do.
+struct TestSatellite {
+    int prn = 0;
+    int azimuth = 0;
+    int elevation = 0;
+    int used = 1;
+    int snr = 20;
+};
+
+class SkyPlotFixture : public testing::Test {
+protected:
+    SkyPlotFixture() : port(sink), receiver(state, port, decode, sink) {}
+
+    // 400 x 400: the plot's centre is (200, 200), its radius 193.
+    CAzimuthElevationView& MakeView() {
+        view = std::make_unique<CAzimuthElevationView>(document, context);
+        view->resize(400, 400);
+        view->show();
+        return *view;
+    }
+    void SetSatellites(std::initializer_list<TestSatellite> satellites) {
+        StateWriter w(state, StateGroup::Sat);
+        w.Sat().satellitesInView = static_cast<int>(satellites.size());
+        w.Sat().satellites = {};
+        int row = 0;
+        for (const TestSatellite& s : satellites)
+            w.Sat().satellites[static_cast<size_t>(row++)] = {s.prn,       s.snr, 0,     s.azimuth,
+                                                              s.elevation, 1,     s.used};
+    }
+    // The satellites into the view, then what it shows.
+    QImage Update(std::initializer_list<TestSatellite> satellites) {
+        SetSatellites(satellites);
+        view->UpdatePlot();
+        return Shown();
+    }
+    QImage Shown() const { return view->PlotWindow().grab().toImage(); }
+    PlotPoint At(double azimuth, double elevation) const {
+        return view->PlotWindow().Geometry().Map(azimuth, elevation);
+    }
+    QColor PixelAt(const QImage& image, PlotPoint p) const { return image.pixelColor(p.x, p.y); }
+    std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
+
+    QTemporaryDir dir;
+    ReceiverState state;
+    MemoryProfileStore profile;
+    RecordingSink sink;
+    ScriptedPrompts prompts;
+    DecodeSettings decode;
+    CReceiverPort port;
+    ReceiveThread receiver;
+    AppContext context{state, profile, {sink, prompts}, port, receiver};
+    CAzimuthElevationDoc document{{sink, prompts}, profile};
+    std::unique_ptr<CAzimuthElevationView> view;
+};

@@ -1,0 +1,301 @@
+#include "SkyPlotViewFixture.h"
+#include "app/CChildFrame.h"
+#include "app/DocumentRegistry.h"
+#include "app/ViewPrinting.h"
+#include "app/WindowManager.h"
+#include "views/skyplot/MaskFile.h"
+#include "views/skyplot/SkyPlotTemplate.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMdiArea>
+#include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <cmath>
+#include <filesystem>
+
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kGreen(0, 255, 0);
+const QColor kRed(255, 0, 0);
+const QColor kOrange(252, 145, 66);
+const QColor kBlue(0, 0, 255);
+const QColor kCyan(0, 255, 255);
+const QColor kGridGray(128, 128, 128);
+
+// Pixels of exactly `colour` in a rectangle.
+int CountColour(const QImage& image, const QRect& area, const QColor& colour) {
+    int count = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            count += image.pixelColor(x, y) == colour;
+    return count;
+}
+
+// Text is smoothed onto the black disk: its pixels are `colour` darkened,
+// with nothing of the channels `colour` lacks.
+bool IsTextIn(const QColor& pixel, const QColor& colour) {
+    if (pixel == QColor(Qt::black)) return false;
+    return (colour.red() > 0 || pixel.red() == 0) && (colour.green() > 0 || pixel.green() == 0) &&
+           (colour.blue() > 0 || pixel.blue() == 0);
+}
+
+// The rows holding text in `colour`.
+int RowsWithText(const QImage& image, const QRect& area, const QColor& colour) {
+    int rows = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        bool found = false;
+        for (int x = area.left(); x <= area.right(); ++x)
+            found = found || IsTextIn(image.pixelColor(x, y), colour);
+        rows += found;
+    }
+    return rows;
+}
+
+// Where a marker's label goes: below the marker, generously wide.
+QRect LabelArea(PlotPoint marker) {
+    return {marker.x - 40, marker.y + 5, 80, 40};
+}
+
+class SkyPlotViewTest : public SkyPlotFixture {};
+
+TEST_F(SkyPlotViewTest, GeometryAndTimer) {
+    MakeView();
+    EXPECT_TRUE(view->TimerRunning());
+    const PolarGeometry g = view->PlotWindow().Geometry();
+    EXPECT_EQ(g.CenterX(), 200);
+    EXPECT_EQ(g.CenterY(), 200);
+    EXPECT_DOUBLE_EQ(g.Radius(), 193);
+    const QImage image = Shown();
+    EXPECT_EQ(image.pixelColor(150, 150), Qt::black); // inside the disk, off the grid lines
+    // The rim at north, cy - R, within the pixel the rasteriser rounds to.
+    EXPECT_TRUE(image.pixelColor(200, 7) == kGridGray || image.pixelColor(200, 8) == kGridGray);
+    EXPECT_NE(image.pixelColor(20, 20), Qt::black); // outside the disk
+}
+
+TEST_F(SkyPlotViewTest, MarkerAtTheMappedPoint) {
+    MakeView();
+    const double R = 193;
+    const PlotPoint expected{200 + static_cast<int>(R * 0.011111111111111112 * 45), 200};
+    ASSERT_EQ(At(90, 45), expected);
+    EXPECT_NE(Shown().pixelColor(expected.x, expected.y), kWhite);
+    const QImage image = Update({{5, 90, 45}});
+    for (int d : {0, 2, -2})
+        EXPECT_EQ(image.pixelColor(expected.x + d, expected.y + std::abs(d)), kWhite) << d;
+}
+
+TEST_F(SkyPlotViewTest, SatellitesWithoutAPositionAreNotDrawn) {
+    MakeView();
+    const QImage empty = Update({});
+    const struct {
+        TestSatellite s;
+        bool drawn;
+    } cases[] = {
+        {{5, 0, 0}, false},    {{5, 100, 91}, false},
+        {{0, 100, 30}, false}, {{5, 0, 30}, true}, // due north is a real direction
+        {{5, 100, 0}, true},                       // on the horizon
+    };
+    for (const auto& c : cases) {
+        view->PlotWindow().RedrawAll(); // a fresh image for each
+        const QImage image = Update({c.s});
+        EXPECT_EQ(image == empty, !c.drawn)
+            << c.s.prn << "/" << c.s.azimuth << "/" << c.s.elevation;
+    }
+}
+
+TEST_F(SkyPlotViewTest, LabelColoursAndDetails) {
+    MakeView();
+    const TestSatellite used{5, 270, 60, 1}, unused{7, 90, 60, 0}, high{35, 180, 60, 1};
+    QImage image = Update({used, unused, high});
+    const struct {
+        PlotPoint at;
+        QColor colour;
+    } labels[] = {{At(270, 60), kGreen}, {At(90, 60), kRed}, {At(180, 60), kBlue}};
+    for (const auto& label : labels) {
+        for (const QColor& colour : {kGreen, kRed, kBlue}) {
+            const int count = CountColour(image, LabelArea(label.at), colour);
+            if (colour == label.colour) {
+                EXPECT_GT(count, 10) << label.at.x << "," << label.at.y;
+            } else {
+                EXPECT_EQ(count, 0) << label.at.x << "," << label.at.y;
+            }
+        }
+    }
+    // " SV:5 \n A:270 E:60 " takes two lines; without details "5" takes one.
+    const int detailRows = RowsWithText(image, LabelArea(labels[0].at), kGreen);
+    view->ToggleSatDetails();
+    image = Shown();
+    const int prnRows = RowsWithText(image, LabelArea(labels[0].at), kGreen);
+    EXPECT_GT(detailRows, prnRows + 4);
+    EXPECT_GT(prnRows, 4);
+    EXPECT_EQ(profile.GetInt("AzimuthElevation", "EnableSatDetails", 1), 0);
+}
+
+TEST_F(SkyPlotViewTest, TrailsShowWhereSatellitesWereInTheirColours) {
+    MakeView();
+    const TestSatellite path[] = {
+        {3, 60, 30, 1, 30}, {3, 62, 30, 1, 0}, {3, 64, 30, 0, 30}, {3, 66, 30, 1, 30}};
+    const QColor colours[] = {kGreen, kRed, kOrange};
+    for (const TestSatellite& s : path)
+        Update({s});
+    Update({path[3]}); // unmoved: no new point, no harm
+    const auto checkTrails = [&](bool shown) {
+        const QImage image = Shown();
+        for (int i = 0; i < 3; ++i) {
+            const PlotPoint p = At(path[i].azimuth, path[i].elevation);
+            for (const QPoint& pixel : {QPoint(p.x, p.y), QPoint(p.x + 1, p.y + 1)})
+                EXPECT_EQ(image.pixelColor(pixel) == colours[i], shown) << "point " << i;
+        }
+    };
+    checkTrails(true);
+    view->ToggleTrails();
+    EXPECT_EQ(profile.GetInt("AzimuthElevation", "EnableTrails", 1), 0);
+    checkTrails(false); // hidden, still stored
+    view->ToggleTrails();
+    checkTrails(true);
+    view->ClearTrails();
+    checkTrails(false);
+    EXPECT_EQ(document.Model().Trails().NextIndex(0), 0);
+}
+
+TEST_F(SkyPlotViewTest, TrailPointsThatLeaveTheRingLeaveThePicture) {
+    MakeView();
+    // 501 positions in two rings of azimuths, 10 degrees of elevation apart.
+    const auto position = [](int i) { return TestSatellite{3, 10 + i % 300, 20 + 10 * (i / 300)}; };
+    const PlotPoint first = At(10, 20), second = At(11, 20);
+    Update({position(0)});
+    Update({position(1)});
+    Update({position(2)});
+    EXPECT_EQ(PixelAt(Shown(), first), kGreen); // drawn as it came, onto the kept image
+    for (int i = 3; i < 500; ++i)
+        Update({position(i)});
+    EXPECT_EQ(PixelAt(Shown(), first), kGreen);
+    const QImage image = Update({position(500)});
+    EXPECT_NE(PixelAt(image, first), kGreen); // overwritten in its ring
+    EXPECT_EQ(PixelAt(image, second), kGreen);
+}
+
+TEST_F(SkyPlotViewTest, MaskLearnsFromTicksAndItsOutlineIsDrawn) {
+    profile.SetInt("AzimuthElevation", "SNRThreshold", 40);
+    MakeView();
+    QImage image = Update({{5, 123, 20, 0, 45}}); // not used: nothing learned
+    EXPECT_EQ(CountColour(image, image.rect(), kCyan), 0);
+    EXPECT_FALSE(document.IsModified());
+
+    image = Update({{5, 123, 20, 1, 45}, {9, 300, 30, 0, 45}});
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(document.Model().Mask().Entries()[123], (MaskEntry{123, 20, 1}));
+    EXPECT_EQ(document.Model().Mask().Entries()[300], (MaskEntry{300, 30, 1}));
+    EXPECT_EQ(PixelAt(image, At(123, 20)), kCyan);
+    EXPECT_EQ(PixelAt(image, At(300, 30)), kCyan);
+    // The closed line between the two entries crosses the plot.
+    const PlotPoint a = At(123, 20), b = At(300, 30);
+    EXPECT_EQ(image.pixelColor((a.x + b.x) / 2, (a.y + b.y) / 2), kCyan);
+
+    view->ToggleMaskAngle();
+    EXPECT_EQ(profile.GetInt("AzimuthElevation", "EnableMaskAngle", 1), 0);
+    EXPECT_EQ(CountColour(Shown(), image.rect(), kCyan), 0);
+}
+
+TEST_F(SkyPlotViewTest, LoadedMaskOutlineFollowsTheEntries) {
+    MakeView();
+    MaskFileContent content;
+    for (int i = 0; i < kMaskEntries; ++i)
+        content.mask[static_cast<size_t>(i)] = {i, i < 180 ? 30 : 10, 1};
+    std::string error;
+    ASSERT_TRUE(WriteMaskFile(Path("ring.msk"), content, error)) << error;
+    ASSERT_TRUE(document.Open(Path("ring.msk")));
+    const QImage image = Shown();
+    for (int azimuth : {0, 45, 90, 135, 179, 181, 225, 270, 315})
+        EXPECT_EQ(PixelAt(image, At(azimuth, azimuth < 180 ? 30 : 10)), kCyan) << azimuth;
+    EXPECT_NE(PixelAt(image, At(45, 10)), kCyan);
+    EXPECT_NE(PixelAt(image, At(270, 30)), kCyan);
+}
+
+TEST_F(SkyPlotViewTest, ContextMenuCommandsInOrderWithCheckMarksFromTheProfile) {
+    MakeView();
+    profile.SetInt("AzimuthElevation", "EnableTrails", 0);
+    std::unique_ptr<QMenu> menu(view->CreateContextMenu(nullptr));
+    QStringList texts;
+    for (const QAction* action : menu->actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(texts,
+              QStringList({"&Open...", "-", "&Enable Satellite Trails", "&Clear Satellite Trails",
+                           "-", "E&nable Physical Mask Angle", "C&lear Physical Mask Angle", "-",
+                           "Enable &Satellite Details", "&Properties"}));
+    const auto checked = [&](int index) { return menu->actions()[index]->isChecked(); };
+    EXPECT_FALSE(checked(2)); // read from the profile, and taken over
+    EXPECT_EQ(document.Model().Options().enableTrails, 0);
+    EXPECT_TRUE(checked(5));
+    EXPECT_TRUE(checked(8));
+
+    menu->actions()[2]->trigger();
+    EXPECT_EQ(profile.GetInt("AzimuthElevation", "EnableTrails", 0), 1);
+    menu->actions()[5]->trigger();
+    EXPECT_EQ(profile.GetInt("AzimuthElevation", "EnableMaskAngle", 1), 0);
+    menu.reset(view->CreateContextMenu(nullptr));
+    EXPECT_TRUE(checked(2));
+    EXPECT_FALSE(checked(5));
+}
+
+TEST_F(SkyPlotViewTest, ClearPhysicalMaskAngleResetsAndNamesTheDocumentUntitled) {
+    MakeView();
+    Update({{5, 123, 20, 1, 45}});
+    ASSERT_EQ(document.Model().Mask().Entries()[123].observed, 1);
+    std::unique_ptr<QMenu> menu(view->CreateContextMenu(nullptr));
+    menu->actions()[6]->trigger();
+    EXPECT_EQ(document.Model().Mask().Entries()[123], (MaskEntry{123, 76, 0}));
+    EXPECT_EQ(document.Title(), "Untitled");
+    EXPECT_EQ(document.PathName(), (std::filesystem::current_path() / "Untitled.msk").string());
+    EXPECT_EQ(CountColour(Shown(), QRect(0, 0, 400, 400), kCyan), 0);
+}
+
+TEST_F(SkyPlotViewTest, PrintsOnePageWithTheComment) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        FAIL() << "pdftotext (Debian package poppler-utils) is needed to read the printed page";
+    MakeView();
+    Update({{5, 123, 20, 1, 45}, {35, 200, 50, 0, 45}});
+    document.Model().SetComment("Antenna on the north mast, trees to the south-west");
+    const QString pdf = dir.filePath("plot.pdf");
+    ASSERT_TRUE(PrintViewToPdf(*view, pdf));
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_EQ(out.count('\f'), 1) << "pages"; // one form feed after each page
+    QString words = out;
+    words.replace(QRegularExpression("\\s+"), " ");
+    EXPECT_TRUE(words.contains("Antenna on the north mast, trees to the south-west"))
+        << words.toStdString();
+    EXPECT_TRUE(words.contains("SV:35")) << words.toStdString();
+}
+
+TEST_F(SkyPlotViewTest, TemplateMakesTheWindowAndLoadsTheLastMaskFile) {
+    MaskFileContent content;
+    content.mask[77] = {77, 11, 1};
+    SetCommentText(content.comment, "loaded at start");
+    std::string error;
+    ASSERT_TRUE(WriteMaskFile(Path("last.msk"), content, error)) << error;
+    profile.SetString("AzimuthElevation", "LastAzimuthMaskFile", Path("last.msk"));
+
+    QMdiArea area;
+    DocumentRegistry registry;
+    WindowManager manager(area, registry, {sink, prompts});
+    manager.AddTemplate(MakeSkyPlotTemplate(context));
+    CChildFrame* frame = manager.Open(WindowType::SkyPlot);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->windowTitle(), "Azimuth & Elevation Window - [last.msk]");
+    auto& opened = static_cast<CAzimuthElevationDoc&>(frame->Document());
+    EXPECT_EQ(opened.Model().Mask().Entries()[77], (MaskEntry{77, 11, 1}));
+    EXPECT_EQ(opened.Model().Comment(), "loaded at start");
+    EXPECT_EQ(opened.PathName(), Path("last.msk"));
+    EXPECT_NE(qobject_cast<CAzimuthElevationView*>(frame->widget()), nullptr);
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+} // namespace
