@@ -17,8 +17,9 @@ CCommandMonitorDoc::~CCommandMonitorDoc() {
     context.receiver.SetMonitor(nullptr);
 }
 
-// The flag asked the original display to hold its repaints; the display here
-// batches by itself, so it has no use.
+// A flag of 0 would hold the window's repaints while the text goes in; this
+// display batches by itself, so the flag is not needed. Every pass of the
+// receive thread hands over an empty text, which shows nothing.
 void CCommandMonitorDoc::AppendText(std::string_view text, int) {
     if (paused.load() == 1 || text.empty()) return;
     std::lock_guard lock(arrivedMutex);

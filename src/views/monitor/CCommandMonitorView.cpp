@@ -80,10 +80,14 @@ void CCommandMonitorView::Send(const QString& typed) {
 QMenu* CCommandMonitorView::NewContextMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
     LogFileCommands* log = monitor.Context().logCommands;
-    QAction* start = menu->addAction("&Start Log File", [log] { log->StartLogFile(); });
-    QAction* close = menu->addAction("&Close Log File", [log] { log->CloseLogFile(); });
+    QAction* start = menu->addAction("&Start Log File");
+    QAction* close = menu->addAction("&Close Log File");
     start->setEnabled(log && !log->Logging());
     close->setEnabled(log && log->Logging());
+    if (log) {
+        connect(start, &QAction::triggered, [log] { log->StartLogFile(); });
+        connect(close, &QAction::triggered, [log] { log->CloseLogFile(); });
+    }
     menu->addSeparator();
     QAction* pause = menu->addAction("&Pause", [this] { monitor.TogglePause(); });
     pause->setCheckable(true);

@@ -53,18 +53,6 @@ INSTANTIATE_TEST_SUITE_P(
                                          "Heading:\t\t55     "}),
     [](const testing::TestParamInfo<TextCase>& info) { return info.param.name; });
 
-TEST(NavigationText, UnitsAndFormatAreReadAtEveryCall) {
-    ReceiverState state;
-    Feed(state, {kGga});
-    MemoryProfileStore profile; // no "Units": statute
-    EXPECT_NE(NavigationText(state, profile).find("328.08   ft"), std::string::npos);
-    profile.SetInt("Settings", "Units", 0);
-    profile.SetInt("Settings", "PositionFormat", 2);
-    const std::string text = NavigationText(state, profile);
-    EXPECT_NE(text.find("100.00   m"), std::string::npos);
-    EXPECT_NE(text.find("48.11730000000° N"), std::string::npos);
-}
-
 TEST(NavigationText, NegativeDriftAndEmptyStateFormat) {
     ReceiverState state;
     MemoryProfileStore profile;
@@ -78,15 +66,11 @@ TEST(NavigationText, NegativeDriftAndEmptyStateFormat) {
               "Alt:\t\t\t0.00     ft     \n");
 }
 
-TEST(NavigationLayout, FontFollowsTheHeight) {
+TEST(NavigationLayout, BordersTextAndAFontThatFollowsTheHeight) {
     EXPECT_EQ(NavigationFontTenths(200), 231);
-    EXPECT_EQ(NavigationFontTenths(150), 167);
     // Too small for the rule: still a readable size, never zero or negative.
     EXPECT_EQ(NavigationFontTenths(25), 10);
     EXPECT_EQ(NavigationFontTenths(0), 10);
-}
-
-TEST(NavigationLayout, BordersAndTextInsideEachOther) {
     const NavigationLayout layout = LayoutNavigationPanel(500, 150);
     EXPECT_EQ(layout.raisedBorder, (PanelRect{2, 2, 498, 148}));
     EXPECT_EQ(layout.sunkenBorder, (PanelRect{8, 8, 492, 142}));
