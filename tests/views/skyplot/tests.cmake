@@ -11,3 +11,11 @@ if(HV_UI)
     LIBS hv_skyplot_ui
   )
 endif()
+if(HV_UI)
+  hv_test(skyplot_sim_tests OWN_MAIN LABELS ui SOURCES
+    app/UiTestMain.cpp
+    views/skyplot/SkyPlotSimulatorTest.cpp
+    LIBS hv_skyplot_ui
+  )
+  add_dependencies(skyplot_sim_tests receiver-sim)
+endif()

@@ -1,0 +1,121 @@
+// The sky plot window fed by the real serial code from the receiver
+// simulator on a pseudo-terminal, with a horizon the simulator hides
+// satellites behind: the mask the window learns must trace that horizon.
+
+#include "app/AppContext.h"
+#include "app/TestDocument.h"
+#include "config/MemoryProfileStore.h"
+#include "link/ReceiveThread.h"
+#include "link/ReceiverPort.h"
+#include "nmea/DecodeSettings.h"
+#include "nmea/ReceiverState.h"
+#include "support/RecordingMessages.h"
+#include "support/SimProcess.h"
+#include "views/skyplot/CAzimuthElevationDoc.h"
+#include "views/skyplot/CAzimuthElevationView.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// The simulated horizon: a building from azimuth 60 to 150 hides the sky
+// below 30 degrees, elsewhere the terrain below 10.
+constexpr int kBuildingFrom = 60, kBuildingTo = 150, kBuildingTop = 30, kTerrain = 10;
+// A learned entry is the lowest elevation seen in a 300 ms tick; at 1000
+// times real speed a satellite climbs about two degrees per tick.
+constexpr int kCloseEnough = 5;
+
+struct Region {
+    int observed = 0;
+    int close = 0; // within kCloseEnough above the horizon
+    int belowHorizon = 0;
+};
+
+struct LearnedMask {
+    Region building, open;
+};
+
+// Entries next to the building's edges are left out: the simulator rounds
+// azimuths to whole degrees.
+LearnedMask Summarise(const MaskEntries& mask) {
+    LearnedMask learned;
+    for (int az = 0; az < kMaskEntries; ++az) {
+        const MaskEntry& e = mask[static_cast<size_t>(az)];
+        if (e.observed == 0 || std::abs(az - kBuildingFrom) <= 1 || std::abs(az - kBuildingTo) <= 1)
+            continue;
+        const bool behindBuilding = az > kBuildingFrom && az < kBuildingTo;
+        Region& region = behindBuilding ? learned.building : learned.open;
+        const int horizon = behindBuilding ? kBuildingTop : kTerrain;
+        ++region.observed;
+        region.close += e.maskElevation <= horizon + kCloseEnough;
+        // Rounding to whole degrees may report a satellite just at the
+        // horizon one degree under it.
+        region.belowHorizon += e.maskElevation < horizon - 1;
+    }
+    return learned;
+}
+
+// Satellites rise and set at a dozen or more azimuths in the open and a few
+// behind the building within the test's time.
+bool Traced(const LearnedMask& m) {
+    return m.building.close >= 5 && m.open.close >= 30;
+}
+
+TEST(SkyPlotWithSimulator, LearnedMaskTracesTheHorizon) {
+    SimProcess sim({"--speed", "1000", "--seed", "21", "--satellites", "14", "--mask",
+                    std::to_string(kTerrain), "--mask-sector",
+                    std::to_string(kBuildingFrom) + "-" + std::to_string(kBuildingTo) + ":" +
+                        std::to_string(kBuildingTop)});
+    const std::string path = sim.ReadLine();
+    ASSERT_FALSE(path.empty());
+
+    ReceiverState state;
+    DecodeSettings decode;
+    RecordingMessages messages;
+    CReceiverPort port(messages);
+    ASSERT_EQ(port.Open(path, 19200), 0);
+    ReceiveThread receive(state, port, decode, messages);
+    receive.Settings().port = path;
+    receive.Start(0ms);
+
+    MemoryProfileStore profile;
+    // Blocked satellites are listed with no signal; every heard one has at least 20.
+    profile.SetInt("AzimuthElevation", "SNRThreshold", 20);
+    ScriptedPrompts prompts;
+    AppContext context{state, profile, {messages, prompts}, port, receive};
+    CAzimuthElevationDoc document({messages, prompts}, profile);
+    CAzimuthElevationView view(document, context);
+    view.resize(400, 400);
+    view.show();
+    ASSERT_TRUE(view.TimerRunning());
+
+    QDeadlineTimer deadline(25000);
+    LearnedMask learned;
+    while (!deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        learned = Summarise(document.Model().Mask().Entries());
+        if (Traced(learned)) break;
+    }
+    receive.Stop();
+    const auto report = [&](const Region& r) {
+        return std::to_string(r.observed) + " entries, " + std::to_string(r.close) +
+               " close to the horizon";
+    };
+    EXPECT_TRUE(Traced(learned)) << "behind the building: " << report(learned.building)
+                                 << "; in the open: " << report(learned.open);
+    // Never below what the antenna could see.
+    EXPECT_EQ(learned.building.belowHorizon, 0);
+    EXPECT_EQ(learned.open.belowHorizon, 0);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+} // namespace
