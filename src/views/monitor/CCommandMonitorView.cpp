@@ -71,7 +71,7 @@ void CCommandMonitorView::Send(const QString& typed) {
     for (QChar c : typed) {
         if (c == u'\r')
             bytes += "\r\n";
-        else
+        else if (c.unicode() <= 0xFF) // the link carries 8-bit text only
             bytes += c.toLatin1();
     }
     monitor.Context().port.WriteString(bytes);

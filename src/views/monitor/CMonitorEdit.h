@@ -18,5 +18,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab is a character for the receiver, not a move to the next widget.
+    bool focusNextPrevChild(bool) override { return false; }
     void contextMenuEvent(QContextMenuEvent* event) override;
 };

@@ -86,9 +86,11 @@ TEST_F(MonitorViewTest, TypingGoesToTheReceiverAndLeavesTheScreenAlone) {
     Press(edit, Qt::Key_P, "P");
     Press(edit, Qt::Key_C, "\x03", Qt::ControlModifier); // copy, not a character
     Press(edit, Qt::Key_Backspace, "\b");
+    Press(edit, Qt::Key_Tab, "\t");
+    Press(edit, Qt::Key_unknown, "\u20AC"); // no 8-bit form: not sent
     Press(edit, Qt::Key_Return, "\r");
     Press(edit, Qt::Key_Shift, "");
-    EXPECT_EQ(pty.Receive(1000), "$P\b\r\n");
+    EXPECT_EQ(pty.Receive(1000), "$P\b\t\r\n");
     EXPECT_EQ(Shown(), "$GPGGA\n");
 }
 
