@@ -8,7 +8,6 @@
 
 #include <QMenu>
 #include <QPainter>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
