@@ -23,11 +23,9 @@ void CSkyPlotWnd::ShowChanges(const SkyPlotChanges& changes) {
         trailsValid = false;
     } else if (trailsValid && model.Options().enableTrails == 1 &&
                !changes.addedTrailPoints.empty()) {
-        QPainter painter(&trails);
-        const PolarGeometry g = Geometry();
-        painter.setClipRegion(PlotDisk(g));
+        TrailDotWriter dots(trails, Geometry());
         for (const TrailPoint& point : changes.addedTrailPoints)
-            if (IsDrawable(point)) DrawTrailDot(painter, g, point);
+            if (IsDrawable(point)) dots.Put(point);
     }
     update();
 }
@@ -66,10 +64,8 @@ void CSkyPlotWnd::RebuildTrails() {
     trails = grid.copy();
     trailsValid = true;
     if (model.Options().enableTrails != 1) return;
-    QPainter painter(&trails);
-    const PolarGeometry g = Geometry();
-    painter.setClipRegion(PlotDisk(g));
-    model.Trails().ForEachDrawable([&](const TrailPoint& p) { DrawTrailDot(painter, g, p); });
+    TrailDotWriter dots(trails, Geometry());
+    model.Trails().ForEachDrawable([&](const TrailPoint& p) { dots.Put(p); });
 }
 
 void CSkyPlotWnd::paintEvent(QPaintEvent*) {

@@ -1,8 +1,11 @@
 #include "views/skyplot/SkyPlotPainting.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QPolygon>
+
+#include <algorithm>
 
 namespace {
 
@@ -69,9 +72,36 @@ QColor TrailColour(const TrailPoint& p) {
     return p.snr >= 1 ? kGreen : kRed;
 }
 
-void DrawTrailDot(QPainter& painter, const PolarGeometry& g, const TrailPoint& p) {
-    const PlotPoint at = g.Map(p.azimuth, p.elevation);
-    painter.fillRect(at.x, at.y, 2, 2, TrailColour(p));
+TrailDotWriter::TrailDotWriter(QImage& image, const PolarGeometry& geometry)
+    : geometry(geometry), bits(image.bits()), bytesPerLine(image.bytesPerLine()),
+      width(image.width()), height(image.height()), ratio(image.devicePixelRatio()),
+      radiusSquared(geometry.Radius() * geometry.Radius()) {}
+
+void TrailDotWriter::Put(const TrailPoint& p) {
+    const PlotPoint at = geometry.Map(p.azimuth, p.elevation);
+    const QRgb colour = TrailColour(p).rgb();
+    for (int dy = 0; dy < 2; ++dy)
+        for (int dx = 0; dx < 2; ++dx)
+            PutPixel(at.x + dx, at.y + dy, colour);
+}
+
+// One logical pixel: ratio x ratio device pixels.
+void TrailDotWriter::PutPixel(int x, int y, QRgb colour) {
+    const double ox = x - geometry.CenterX(), oy = y - geometry.CenterY();
+    if (ox * ox + oy * oy > radiusSquared) return;
+    if (ratio == 1) {
+        if (x >= 0 && x < width && y >= 0 && y < height)
+            reinterpret_cast<QRgb*>(bits + y * bytesPerLine)[x] = colour;
+        return;
+    }
+    const int left = std::max(0, static_cast<int>(x * ratio));
+    const int right = std::min(width, static_cast<int>((x + 1) * ratio));
+    const int top = std::max(0, static_cast<int>(y * ratio));
+    const int bottom = std::min(height, static_cast<int>((y + 1) * ratio));
+    for (int row = top; row < bottom; ++row) {
+        auto* line = reinterpret_cast<QRgb*>(bits + row * bytesPerLine);
+        std::fill(line + left, line + std::max(left, right), colour);
+    }
 }
 
 QColor LabelColour(const PlotSatellite& s) {

@@ -10,6 +10,7 @@
 #include <QRegion>
 #include <QString>
 
+class QImage;
 class QPainter;
 
 // The pieces of the sky plot, drawn the same way on the screen and on paper.
@@ -23,8 +24,25 @@ void DrawGrid(QPainter& painter, const PolarGeometry& geometry);
 
 // Used and heard green, used but not heard red, not used orange.
 QColor TrailColour(const TrailPoint& point);
-// A 2 x 2 pixel dot with its top-left corner on the point.
-void DrawTrailDot(QPainter& painter, const PolarGeometry& geometry, const TrailPoint& point);
+// Puts trail dots, 2 x 2 pixels with the top-left corner on the point,
+// straight into an image's pixels (thousands are redrawn at once), clipped
+// to the plot disk. The image must outlive the writer and not be copied
+// meanwhile.
+class TrailDotWriter {
+public:
+    TrailDotWriter(QImage& image, const PolarGeometry& geometry);
+    void Put(const TrailPoint& point);
+
+private:
+    void PutPixel(int x, int y, QRgb colour);
+
+    PolarGeometry geometry;
+    uchar* bits;
+    qsizetype bytesPerLine;
+    int width, height;
+    double ratio;
+    double radiusSquared;
+};
 
 // PRN 33 and above blue; the others green when used in the fix, else red.
 QColor LabelColour(const PlotSatellite& satellite);

@@ -216,6 +216,14 @@ TEST(PolarGeometry, NorthUpClockwiseZenithAtTheCentre) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(g.Map(c.azimuth, c.elevation), c.expected) << c.azimuth << "/" << c.elevation;
+    // Whole degrees (looked up) and fractions (computed) follow one formula.
+    for (double azimuth : {0.0, 1.0, 37.0, 123.0, 359.0, 12.5, 359.5, 400.0, -30.0}) {
+        const double angle = azimuth * 0.017453292519943334;
+        const double r = k * (90 - 33);
+        const PlotPoint expected{200 + static_cast<int>(r * std::sin(angle)),
+                                 150 + static_cast<int>(r * -std::cos(angle))};
+        EXPECT_EQ(g.Map(azimuth, 33), expected) << azimuth;
+    }
     // Nonsense from a file stays a (far away) point instead of overflowing.
     const PlotPoint far = g.Map(180, -2147483648.0);
     EXPECT_GT(far.y, 1000000);

@@ -4,6 +4,7 @@
 #include "app/ViewPrinting.h"
 #include "app/WindowManager.h"
 #include "views/skyplot/MaskFile.h"
+#include "views/skyplot/SkyPlotPainting.h"
 #include "views/skyplot/SkyPlotTemplate.h"
 
 #include <QAction>
@@ -63,6 +64,19 @@ QRect LabelArea(PlotPoint marker) {
 }
 
 class SkyPlotViewTest : public SkyPlotFixture {};
+
+TEST(TrailDots, TwoByTwoLogicalPixelsInsideTheDiskAtAnyPixelRatio) {
+    QImage image(100, 100, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2); // 50 x 50 logical pixels
+    image.fill(Qt::black);
+    const PolarGeometry g(25, 25, 20);
+    TrailDotWriter dots(image, g);
+    dots.Put({3, 90, 45, 1, 30});  // logical (35, 25): device 70..73, 50..53
+    dots.Put({3, 270, -30, 0, 9}); // beyond the rim
+    EXPECT_EQ(CountColour(image, image.rect(), kGreen), 16);
+    EXPECT_EQ(CountColour(image, QRect(70, 50, 4, 4), kGreen), 16);
+    EXPECT_EQ(CountColour(image, image.rect(), kOrange), 0);
+}
 
 TEST_F(SkyPlotViewTest, GeometryAndTimer) {
     MakeView();
