@@ -10,9 +10,12 @@
 
 namespace {
 
-QString WindowTitle() {
+// The window's title names the file the mask was last read from or saved to.
+QString FileTitle(const std::string& path) {
     const std::string_view title = FindWindowType(WindowType::SkyPlot)->title;
-    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+    const std::string name = std::filesystem::path(path).filename().string();
+    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())) + " - [" +
+           QString::fromStdString(name) + "]";
 }
 
 } // namespace
@@ -34,7 +37,7 @@ void CAzimuthElevationDoc::AutoLoad() {
     const std::string path =
         profile.GetString(skyplot_profile::kSection, skyplot_profile::kLastMaskFile, "");
     if (path.empty() || !CanOpenForUpdate(path)) return;
-    OpenMaskFile(path);
+    Open(path);
 }
 
 bool CAzimuthElevationDoc::FileOpen() {
@@ -46,15 +49,8 @@ bool CAzimuthElevationDoc::FileOpen() {
                                       MessageIcon::Exclamation);
         return true;
     }
-    OpenMaskFile(path);
+    Open(path);
     return true;
-}
-
-// The window's title names the file it shows.
-void CAzimuthElevationDoc::OpenMaskFile(const std::string& path) {
-    if (!Open(path)) return;
-    const std::string name = std::filesystem::path(path).filename().string();
-    SetTitle(WindowTitle() + " - [" + QString::fromStdString(name) + "]");
 }
 
 void CAzimuthElevationDoc::ResetMask() {
@@ -73,10 +69,13 @@ bool CAzimuthElevationDoc::Read(const std::string& path, std::string& error) {
     MaskFileContent content;
     if (!ReadMaskFile(path, content, error)) return false;
     model.Load(content);
+    SetTitle(FileTitle(path));
     emit contentReplaced();
     return true;
 }
 
 bool CAzimuthElevationDoc::Write(const std::string& path, std::string& error) {
-    return WriteMaskFile(path, model.FileContent(), error);
+    if (!WriteMaskFile(path, model.FileContent(), error)) return false;
+    SetTitle(FileTitle(path));
+    return true;
 }

@@ -47,12 +47,11 @@ signals:
     void contentReplaced();
 
 protected:
+    // Both name the file in the window's title when they succeed.
     bool Read(const std::string& path, std::string& error) override;
     bool Write(const std::string& path, std::string& error) override;
 
 private:
-    void OpenMaskFile(const std::string& path);
-
     DocumentServices services;
     ProfileStore& profile;
     SkyPlotModel model;

@@ -1,20 +1,13 @@
-#include "config/MemoryProfileStore.h"
 #include "views/skyplot/MaskFile.h"
 #include "views/skyplot/PhysicalMask.h"
 #include "views/skyplot/PolarGeometry.h"
 #include "views/skyplot/SatelliteTrails.h"
 #include "views/skyplot/SkyPlotModel.h"
-#include "views/skyplot/SkyPlotSettings.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -32,30 +25,6 @@ PlotSatellites Slots(std::initializer_list<PlotSatellite> satellites) {
     return slots;
 }
 
-int32_t LittleEndianAt(const std::string& bytes, size_t at) {
-    uint32_t v = 0;
-    for (size_t i = 0; i < 4; ++i)
-        v |= static_cast<uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
-    return static_cast<int32_t>(v);
-}
-
-class TempDir {
-public:
-    TempDir() {
-        char pattern[] = "/tmp/skyplot-core-XXXXXX";
-        path = ::mkdtemp(pattern);
-    }
-    ~TempDir() { std::filesystem::remove_all(path); }
-    std::string File(const char* name) const { return path + "/" + name; }
-
-private:
-    std::string path;
-};
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 TEST(SkyPlotSlots, RowsInViewFillTheSlotsInTableOrderCappedAtTheTable) {
     SatelliteTable table{};
     for (int i = 0; i < kMaxSatellites; ++i)
@@ -69,21 +38,6 @@ TEST(SkyPlotSlots, RowsInViewFillTheSlotsInTableOrderCappedAtTheTable) {
             EXPECT_EQ(slots[static_cast<size_t>(i)], expected) << inView << " slot " << i;
         }
     }
-}
-
-TEST(SkyPlotSlots, DrawableOnlyWithPrnAPositionAndBelowTheZenithLimit) {
-    const struct {
-        PlotSatellite s;
-        bool drawable;
-    } cases[] = {
-        {Sat(5, 90, 45, 1, 40), true},  {Sat(5, 0, 30, 1, 40), true}, // due north
-        {Sat(5, 120, 0, 1, 40), true},  {Sat(5, 0, 0, 1, 40), false}, // no position
-        {Sat(0, 90, 45, 1, 40), false}, {Sat(5, 90, 90, 1, 40), true},
-        {Sat(5, 90, 91, 1, 40), false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsDrawable(c.s), c.drawable)
-            << c.s.prn << "/" << c.s.azimuth << "/" << c.s.elevation;
 }
 
 TEST(PhysicalMask, StartsAtSeventySixDegreesUnobserved) {
@@ -229,27 +183,6 @@ TEST(PolarGeometry, NorthUpClockwiseZenithAtTheCentre) {
     EXPECT_GT(far.y, 1000000);
 }
 
-TEST(MaskFile, NewMaskIsTheDocumentedLayout) {
-    MaskFileContent content;
-    PhysicalMask mask;
-    content.mask = mask.Entries();
-    SetCommentText(content.comment, "roof");
-    const std::string bytes = EncodeMaskFile(content);
-    ASSERT_EQ(bytes.size(), 6368u);
-    EXPECT_EQ(bytes.substr(0, 5), std::string("roof\0", 5));
-    EXPECT_EQ(bytes.substr(4, 2044), std::string(2044, '\0')); // the rest of the buffer
-    for (int i = 0; i < kMaskEntries; ++i) {
-        const size_t at = 2048 + 12 * static_cast<size_t>(i);
-        EXPECT_EQ(LittleEndianAt(bytes, at), i);
-        EXPECT_EQ(LittleEndianAt(bytes, at + 4), 76);
-        EXPECT_EQ(LittleEndianAt(bytes, at + 8), 0);
-    }
-    // Little-endian, signed: record 1 as (1, -2, 1).
-    content.mask[1] = {1, -2, 1};
-    const std::string lowered = EncodeMaskFile(content);
-    EXPECT_EQ(lowered.substr(2060, 12), std::string("\x01\0\0\0\xfe\xff\xff\xff\x01\0\0\0", 12));
-}
-
 TEST(MaskFile, RoundTripKeepsEverySavedByte) {
     MaskFileContent content;
     for (int i = 0; i < kMaskEntries; ++i)
@@ -278,48 +211,6 @@ TEST(MaskFile, CommentTextStopsAtTheFirstZeroOrTheBufferEnd) {
     EXPECT_EQ(CommentText(buffer), std::string(2047, 'y'));
 }
 
-TEST(MaskFile, ShortInputIsAnErrorAndLeavesTheTargetAlone) {
-    MaskFileContent content;
-    content.mask[3] = {3, 9, 1};
-    SetCommentText(content.comment, "kept");
-    const MaskFileContent before = content;
-    const std::string whole = EncodeMaskFile(MaskFileContent{});
-    for (size_t size : {size_t{0}, size_t{100}, size_t{2048}, size_t{6367}}) {
-        std::string error;
-        EXPECT_FALSE(DecodeMaskFile(whole.substr(0, size), content, error)) << size;
-        EXPECT_NE(error.find(std::to_string(size) + " bytes"), std::string::npos) << error;
-        EXPECT_EQ(content, before);
-    }
-}
-
-TEST(MaskFile, FilesOnDisk) {
-    TempDir dir;
-    MaskFileContent content;
-    content.mask[200] = {200, 12, 1};
-    SetCommentText(content.comment, "north wall");
-    std::string error;
-    ASSERT_TRUE(WriteMaskFile(dir.File("a.msk"), content, error)) << error;
-    EXPECT_EQ(std::filesystem::file_size(dir.File("a.msk")), 6368u);
-    MaskFileContent read;
-    ASSERT_TRUE(ReadMaskFile(dir.File("a.msk"), read, error)) << error;
-    EXPECT_EQ(read, content);
-    EXPECT_TRUE(CanOpenForUpdate(dir.File("a.msk")));
-
-    EXPECT_FALSE(ReadMaskFile(dir.File("missing.msk"), read, error));
-    EXPECT_NE(error.find("missing.msk"), std::string::npos) << error;
-    EXPECT_FALSE(CanOpenForUpdate(dir.File("missing.msk")));
-    WriteBytes(dir.File("short.msk"), std::string(6000, 'a'));
-    EXPECT_FALSE(ReadMaskFile(dir.File("short.msk"), read, error));
-    EXPECT_NE(error.find("6000 bytes"), std::string::npos) << error;
-    EXPECT_EQ(read, content);
-    EXPECT_FALSE(WriteMaskFile(dir.File("no/such/dir.msk"), content, error));
-    EXPECT_NE(error.find("Could not write"), std::string::npos) << error;
-    if (::geteuid() != 0) { // root opens anything
-        ::chmod(dir.File("a.msk").c_str(), 0444);
-        EXPECT_FALSE(CanOpenForUpdate(dir.File("a.msk")));
-    }
-}
-
 TEST(SkyPlotModel, UpdateReportsNewTrailPointsReplacementsAndMaskChanges) {
     SkyPlotModel model;
     model.Options().snrThreshold = 40;
@@ -346,45 +237,6 @@ TEST(SkyPlotModel, UpdateReportsNewTrailPointsReplacementsAndMaskChanges) {
     changes = model.Update(table, 2);
     EXPECT_TRUE(changes.trailPointReplaced);
     EXPECT_EQ(changes.addedTrailPoints.size(), 1u);
-}
-
-TEST(SkyPlotModel, FileContentCarriesTheCommentBufferAndTheMask) {
-    SkyPlotModel model;
-    model.SetComment("a comment that is longer");
-    model.SetComment("short");
-    EXPECT_EQ(model.Comment(), "short");
-    const MaskFileContent content = model.FileContent();
-    // The tail of the longer comment stays behind the terminator.
-    EXPECT_EQ(std::string(content.comment.data(), 12), std::string("short\0ent th", 12));
-
-    MaskFileContent loaded;
-    SetCommentText(loaded.comment, "loaded");
-    loaded.mask[5] = {5, 3, 1};
-    model.Load(loaded);
-    EXPECT_EQ(model.Comment(), "loaded");
-    EXPECT_EQ(model.Mask().Entries()[5], (MaskEntry{5, 3, 1}));
-    EXPECT_EQ(model.FileContent(), loaded);
-}
-
-TEST(SkyPlotSettings, ProfileValuesOrDefaults) {
-    MemoryProfileStore profile;
-    const SkyPlotOptions defaults = ReadSkyPlotOptions(profile);
-    EXPECT_EQ(defaults.enableTrails, 1);
-    EXPECT_EQ(defaults.snrThreshold, 40);
-    EXPECT_EQ(defaults.enableSatDetails, 1);
-    EXPECT_EQ(defaults.enableMaskAngle, 1);
-    EXPECT_EQ(ReadEnableAutoLoad(profile), 1);
-    profile.SetInt("AzimuthElevation", "EnableTrails", 0);
-    profile.SetInt("AzimuthElevation", "SNRThreshold", 25);
-    profile.SetInt("AzimuthElevation", "EnableSatDetails", 0);
-    profile.SetInt("AzimuthElevation", "EnableMaskAngle", 0);
-    profile.SetInt("AzimuthElevation", "EnableAutoLoad", 0);
-    const SkyPlotOptions read = ReadSkyPlotOptions(profile);
-    EXPECT_EQ(read.enableTrails, 0);
-    EXPECT_EQ(read.snrThreshold, 25);
-    EXPECT_EQ(read.enableSatDetails, 0);
-    EXPECT_EQ(read.enableMaskAngle, 0);
-    EXPECT_EQ(ReadEnableAutoLoad(profile), 0);
 }
 
 } // namespace

@@ -22,9 +22,9 @@ int32_t Int32At(const std::string& bytes, size_t at) {
 
 class SkyPlotDocumentTest : public SkyPlotFixture {
 protected:
-    // The document after satellites lowered azimuths 10 and 250.
+    // The document after satellites lowered azimuths 10, 250 and 300.
     void LowerSomeEntries() {
-        SetSatellites({{5, 10, 15, 1, 45}, {6, 250, 33, 0, 45}});
+        SetSatellites({{5, 10, 15, 1, 45}, {6, 250, 33, 0, 45}, {7, 300, -2, 0, 45}});
         document.UpdatePlot(state);
     }
 };
@@ -35,16 +35,20 @@ TEST_F(SkyPlotDocumentTest, SavedNewDocumentReadsBackAsResetRecordsExceptWhereLo
     ASSERT_TRUE(document.IsModified());
     ASSERT_TRUE(document.SaveAs(Path("new.msk")));
     EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(document.Title(), "Azimuth & Elevation Window - [new.msk]");
     const std::string bytes = FileBytes(Path("new.msk"));
     ASSERT_EQ(bytes.size(), 6368u);
     EXPECT_EQ(bytes.substr(0, 2048), std::string(2048, '\0')); // no comment yet
     for (int i = 0; i < 360; ++i) {
         const size_t at = 2048 + 12 * static_cast<size_t>(i);
-        const int elevation = i == 10 ? 15 : i == 250 ? 33 : 76;
+        const int elevation = i == 10 ? 15 : i == 250 ? 33 : i == 300 ? -2 : 76;
         EXPECT_EQ(Int32At(bytes, at), i);
         EXPECT_EQ(Int32At(bytes, at + 4), elevation) << i;
         EXPECT_EQ(Int32At(bytes, at + 8), elevation != 76 ? 1 : 0) << i;
     }
+    // Little-endian and signed: (300, -2, 1).
+    EXPECT_EQ(bytes.substr(2048 + 12 * 300, 12),
+              std::string("\x2c\x01\0\0\xfe\xff\xff\xff\x01\0\0\0", 12));
 }
 
 TEST_F(SkyPlotDocumentTest, LongestCommentSurvivesSaveAndRead) {

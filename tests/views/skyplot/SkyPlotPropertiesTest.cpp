@@ -17,23 +17,6 @@ protected:
     }
 };
 
-TEST_F(SkyPlotPropertiesTest, OpensWithTheDocumentsAndTheProfilesValues) {
-    document.Model().Options().snrThreshold = 37;
-    document.Model().SetComment("behind the barn");
-    document.SetEnableAutoLoad(0);
-    profile.SetString("AzimuthElevation", "LastAzimuthMaskFile", "/data/barn.msk");
-    auto sheet = MakeSheet();
-    EXPECT_EQ(sheet->windowTitle(), "Azimuth Elevarion Property Sheet");
-    const auto* tabs = sheet->findChild<QTabWidget*>();
-    ASSERT_EQ(tabs->count(), 2);
-    EXPECT_EQ(tabs->tabText(0), "Physical GPS Mask Angle");
-    EXPECT_EQ(tabs->tabText(1), "Auto Load");
-    EXPECT_EQ(sheet->MaskPage().SnrEdit().text(), "37");
-    EXPECT_EQ(sheet->MaskPage().CommentEdit().toPlainText(), "behind the barn");
-    EXPECT_FALSE(sheet->AutoLoadPage().AutoLoadCheck().isChecked());
-    EXPECT_EQ(sheet->AutoLoadPage().FileEdit().text(), "/data/barn.msk");
-}
-
 TEST_F(SkyPlotPropertiesTest, SnrThresholdMustBeAnIntegerFrom0To99) {
     const struct {
         const char* text;
@@ -79,18 +62,31 @@ TEST_F(SkyPlotPropertiesTest, OkStoresEverythingAndMarksTheDocumentModified) {
     EXPECT_TRUE(document.IsModified());
 }
 
-TEST_F(SkyPlotPropertiesTest, CancelChangesNothing) {
+TEST_F(SkyPlotPropertiesTest, OpensWithTheCurrentValuesAndCancelChangesNothing) {
+    document.Model().Options().snrThreshold = 37;
+    document.Model().SetComment("behind the barn");
+    profile.SetString("AzimuthElevation", "LastAzimuthMaskFile", "/data/barn.msk");
     auto sheet = MakeSheet();
+    EXPECT_EQ(sheet->windowTitle(), "Azimuth Elevarion Property Sheet");
+    const auto* tabs = sheet->findChild<QTabWidget*>();
+    ASSERT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->tabText(0), "Physical GPS Mask Angle");
+    EXPECT_EQ(tabs->tabText(1), "Auto Load");
+    EXPECT_EQ(sheet->MaskPage().SnrEdit().text(), "37");
+    EXPECT_EQ(sheet->MaskPage().CommentEdit().toPlainText(), "behind the barn");
+    EXPECT_TRUE(sheet->AutoLoadPage().AutoLoadCheck().isChecked());
+    EXPECT_EQ(sheet->AutoLoadPage().FileEdit().text(), "/data/barn.msk");
+
     sheet->MaskPage().SnrEdit().setText("25");
     sheet->MaskPage().CommentEdit().setPlainText("not kept");
     sheet->AutoLoadPage().AutoLoadCheck().setChecked(false);
     sheet->AutoLoadPage().FileEdit().setText("/x.msk");
     sheet->reject();
-    EXPECT_EQ(document.Model().Options().snrThreshold, 30);
-    EXPECT_EQ(document.Model().Comment(), "");
+    EXPECT_EQ(document.Model().Options().snrThreshold, 37);
+    EXPECT_EQ(document.Model().Comment(), "behind the barn");
     EXPECT_EQ(document.EnableAutoLoad(), 1);
     EXPECT_EQ(profile.GetInt("AzimuthElevation", "SNRThreshold", -1), -1);
-    EXPECT_EQ(profile.GetString("AzimuthElevation", "LastAzimuthMaskFile", "none"), "none");
+    EXPECT_EQ(profile.GetString("AzimuthElevation", "LastAzimuthMaskFile", ""), "/data/barn.msk");
     EXPECT_FALSE(document.IsModified());
 }
 
