@@ -40,8 +40,11 @@ void CAzimuthElevationView::UpdatePlot() {
 QMenu* CAzimuthElevationView::CreateContextMenu(QWidget* owner) {
     SkyPlotOptions& options = document.Model().Options();
     // The profile is the truth for these two; another window may have changed it.
+    const SkyPlotOptions shown = options;
     options.enableTrails = context.profile.GetInt(kSection, kEnableTrails, 1);
     options.enableMaskAngle = context.profile.GetInt(kSection, kEnableMaskAngle, 1);
+    if (options.enableTrails != shown.enableTrails) plot->RedrawAll();
+    if (options.enableMaskAngle != shown.enableMaskAngle) plot->update();
 
     auto* menu = new QMenu(owner);
     menu->addAction(QStringLiteral("&Open..."), this, [this] { document.FileOpen(); });

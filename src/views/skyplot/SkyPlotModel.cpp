@@ -16,10 +16,10 @@ SkyPlotChanges SkyPlotModel::Update(const SatelliteTable& table, int inView) {
     return changes;
 }
 
+// The table and its count under one lock, so they belong together.
 SkyPlotChanges SkyPlotModel::Update(const ReceiverState& state) {
-    SatelliteTable table{};
-    state.CopySatelliteTable(table);
-    return Update(table, state.GetSatellitesInView());
+    const SatGroup sat = state.CopySat();
+    return Update(sat.satellites, sat.satellitesInView);
 }
 
 void SkyPlotModel::SetComment(std::string_view text) {

@@ -14,6 +14,8 @@ namespace {
 const QColor kDarkGreen(0, 128, 0);
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
+// Printed upright beside the page's frame.
+const QString kTitle = QStringLiteral("Harrowview - Satellite Azimuth & Elevation");
 
 QFont TitleFont() {
     QFont font(QStringLiteral("Arial"));
@@ -28,7 +30,7 @@ void DrawTitle(QPainter& painter, const QRect& frame, int gap) {
     painter.setPen(Qt::black);
     painter.translate(frame.right() + gap + painter.fontMetrics().ascent(), frame.bottom());
     painter.rotate(-90);
-    painter.drawText(0, 0, kSkyPlotPrintTitle);
+    painter.drawText(0, 0, kTitle);
     painter.restore();
 }
 
