@@ -44,6 +44,9 @@ bench: build
 	@$(BUILD)/bench/nmea-bench
 	@bench/compare-gpsd.sh $(BUILD)
 	@$(BUILD)/bench/link-latency
+	@$(BUILD)/bench/skyplot-bench
+	@$(BUILD)/bench/monitor-keepup 25
+	@bench/app-measure.sh $(BUILD)
 
 fuzz: deps
 	@FUZZ_TIME=$(FUZZ_TIME) scripts/run-fuzz.sh

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when missing.
+# Installs the Debian packages the build and the tests need, when missing,
+# and any named on the command line (scripts that need more, e.g. xvfb).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
-          libbenchmark-dev nlohmann-json3-dev python3 qt6-base-dev qt6-serialport-dev)
+          libbenchmark-dev nlohmann-json3-dev python3 qt6-base-dev qt6-serialport-dev
+          fonts-dejavu-core poppler-utils "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -25,8 +25,17 @@ std::optional<AppOptions> ParseAppOptions(const QStringList& arguments, int& exi
     QCommandLineOption exitWhenShown(
         QStringLiteral("exit-when-shown"),
         QStringLiteral("Print the time when the main window is shown, then exit."));
-    exitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({profile, demo, port, exitWhenShown});
+    QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral(
+            "Save the main window and each child window as PNG files in DIR, then exit."),
+        QStringLiteral("DIR"));
+    QCommandLineOption screenshotAfter(QStringLiteral("screenshot-after"),
+                                       QStringLiteral("Seconds to run before the screenshots."),
+                                       QStringLiteral("SECONDS"), QStringLiteral("8"));
+    for (QCommandLineOption* hidden : {&exitWhenShown, &screenshot, &screenshotAfter})
+        hidden->setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({profile, demo, port, exitWhenShown, screenshot, screenshotAfter});
 
     exitCode = 0;
     if (!parser.parse(arguments)) {
@@ -49,6 +58,13 @@ std::optional<AppOptions> ParseAppOptions(const QStringList& arguments, int& exi
         exitCode = 1;
         return std::nullopt;
     }
-    return AppOptions{parser.value(profile), parser.value(demo), parser.value(port),
-                      parser.isSet(exitWhenShown)};
+    bool secondsOk = false;
+    const int seconds = parser.value(screenshotAfter).toInt(&secondsOk);
+    if (!secondsOk || seconds < 0) {
+        std::fprintf(stderr, "--screenshot-after needs a number of seconds\n");
+        exitCode = 1;
+        return std::nullopt;
+    }
+    return AppOptions{parser.value(profile),       parser.value(demo),       parser.value(port),
+                      parser.isSet(exitWhenShown), parser.value(screenshot), seconds};
 }

@@ -2,8 +2,14 @@
 
 #include "app/AppContext.h"
 #include "app/WindowManager.h"
+#include "views/monitor/CommandMonitorTemplate.h"
+#include "views/navigation/NavigationTemplate.h"
 #include "views/signal/SignalQualityTemplate.h"
+#include "views/skyplot/SkyPlotTemplate.h"
 
 void RegisterWindowTemplates(WindowManager& windows, AppContext& context) {
     windows.AddTemplate(MakeSignalQualityTemplate(context));
+    windows.AddTemplate(MakeSkyPlotTemplate(context));
+    windows.AddTemplate(MakeNavigationTemplate(context));
+    windows.AddTemplate(MakeCommandMonitorTemplate(context));
 }

@@ -2,6 +2,7 @@
 #include "app/AppOptions.h"
 #include "app/CMainFrame.h"
 #include "app/CViewerApp.h"
+#include "app/Screenshots.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -29,7 +30,15 @@ int main(int argc, char** argv) {
                         static_cast<long long>(
                             std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
             std::fflush(stdout);
-            QApplication::quit();
+            QApplication::exit(0); // no closing questions: nothing was asked of the user
+        });
+    }
+    if (!options->screenshotDir.isEmpty()) {
+        QTimer::singleShot(options->screenshotAfterSeconds * 1000, [&app, &options] {
+            if (!SaveScreenshots(app.MainFrame(), options->screenshotDir))
+                std::fprintf(stderr, "Could not write the screenshots to %s\n",
+                             qPrintable(options->screenshotDir));
+            QApplication::exit(0); // no closing questions: nothing was asked of the user
         });
     }
     return QApplication::exec();
