@@ -1,11 +1,14 @@
 #include "QStringPrinter.h"
 #include "QtWait.h"
 #include "TestDocument.h"
+#include "app/CChildFrame.h"
 #include "app/CLedIndicator.h"
 #include "app/CMainFrame.h"
 #include "app/CMainStatusBar.h"
 #include "app/CViewerApp.h"
 #include "support/SimProcess.h"
+#include "views/monitor/CCommandMonitorView.h"
+#include "views/skyplot/CAzimuthElevationDoc.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -97,9 +100,48 @@ TEST_F(ViewerAppTest, LiveReceiverShowsTimeAndFixThenGoesGreyWhenItStops) {
     sim.reset();
     QElapsedTimer sinceStop;
     sinceStop.start();
-    ASSERT_TRUE(ProcessEventsUntil(
-        [&] { return status.ReceiveLed().Mode() == LedMode::Disabled; }, 13000));
+    ASSERT_TRUE(
+        ProcessEventsUntil([&] { return status.ReceiveLed().Mode() == LedMode::Disabled; }, 13000));
     EXPECT_GE(sinceStop.elapsed(), 9500) << "grey only after 10 s without a sentence";
+}
+
+// The four live windows, restored from the saved layout, reading a receiver
+// for a minute (20 simulated minutes: the sky plot has time to learn).
+TEST_F(ViewerAppTest, FourLiveWindowsReadTheSimulatorForAMinute) {
+    SimProcess sim({"--seed", "5", "--speed", "20", "--mask", "5", "--mask-sector", "290-20:25"});
+    const std::string tty = sim.ReadLine();
+    ASSERT_FALSE(tty.empty());
+    SetProfile("Serial Port Commmunications/Port", QString::fromStdString(tty));
+    SetProfile("WindowPosition/Main", "44,0,1,-1,-1,-1,-1,0,1100,0,930");
+    SetProfile("WindowPosition/NumOfWindows", "4");
+    SetProfile("WindowPosition/WINDOW0", "150,44,0,1,-1,-1,-1,-1,0,520,0,170");
+    SetProfile("WindowPosition/WINDOW1", "130,44,0,1,-1,-1,-1,-1,0,520,170,500");
+    SetProfile("WindowPosition/WINDOW2", "134,44,0,1,-1,-1,-1,-1,520,1080,0,500");
+    SetProfile("WindowPosition/WINDOW3", "163,44,0,1,-1,-1,-1,-1,0,1080,500,790");
+    auto app = Start();
+    WindowManager& windows = app->MainFrame().Windows();
+    for (WindowType type : {WindowType::Navigation, WindowType::SignalQuality, WindowType::SkyPlot,
+                            WindowType::CommandMonitor})
+        ASSERT_NE(windows.FrameOf(type), nullptr) << static_cast<int>(type);
+
+    ProcessEventsUntil([] { return false; }, 60000);
+
+    EXPECT_TRUE(sink.messages.empty()) << sink.messages.front().text;
+    EXPECT_EQ(app->MainFrame().Status().FixText(), "3D GPS");
+    const auto* monitor = qobject_cast<CCommandMonitorView*>(
+        windows.FrameOf(WindowType::CommandMonitor)->FirstView());
+    ASSERT_NE(monitor, nullptr);
+    EXPECT_NE(monitor->Text().Text().find("$GPGGA,"), std::string::npos);
+
+    const auto& sky =
+        static_cast<CAzimuthElevationDoc&>(windows.FrameOf(WindowType::SkyPlot)->Document());
+    int learned = 0;
+    for (const MaskEntry& entry : sky.Model().Mask().Entries()) {
+        if (!entry.observed) continue;
+        ++learned;
+        EXPECT_GE(entry.maskElevation, 4) << "below the simulated horizon at " << entry.maskAzimuth;
+    }
+    EXPECT_GT(learned, 20);
 }
 
 } // namespace
