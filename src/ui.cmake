@@ -40,6 +40,7 @@ function(hv_application)
   add_library(harrowview_app STATIC
     ${PROJECT_SOURCE_DIR}/src/app/AppOptions.cpp
     ${PROJECT_SOURCE_DIR}/src/app/CViewerApp.cpp
+    ${PROJECT_SOURCE_DIR}/src/app/Screenshots.cpp
     ${PROJECT_SOURCE_DIR}/src/app/WindowTemplates.cpp)
   set_target_properties(harrowview_app PROPERTIES AUTOMOC ON)
   target_link_libraries(harrowview_app PUBLIC harrowview_ui ${view_libs})
