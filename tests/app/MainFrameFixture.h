@@ -2,16 +2,11 @@
 
 // A main window on an in-memory profile and an unstarted receive thread,
 // with simple documents standing in for the real window types.
-#include "TestDocument.h"
+#include "TestAppContext.h"
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CView.h"
 #include "app/DocumentRegistry.h"
-#include "config/MemoryProfileStore.h"
-#include "link/ReceiveThread.h"
-#include "link/ReceiverPort.h"
-#include "nmea/DecodeSettings.h"
-#include "nmea/ReceiverState.h"
 
 #include <QCoreApplication>
 #include <QMdiArea>
@@ -20,9 +15,9 @@
 
 #include <memory>
 
-class MainFrameTest : public testing::Test {
+class MainFrameTest : public testing::Test, protected TestAppContext {
 protected:
-    MainFrameTest() : port(sink), receiver(state, port, decode, sink) { frame = MakeFrame(); }
+    MainFrameTest() { frame = MakeFrame(); }
 
     std::unique_ptr<CMainFrame> MakeFrame() {
         auto made = std::make_unique<CMainFrame>(state, profile, receiver, registry,
@@ -47,13 +42,6 @@ protected:
         frame.reset();
     }
 
-    RecordingSink sink;
-    ScriptedPrompts prompts;
-    MemoryProfileStore profile;
-    ReceiverState state;
-    DecodeSettings decode;
-    CReceiverPort port;
-    ReceiveThread receiver;
     DocumentRegistry registry;
     std::unique_ptr<CMainFrame> frame;
 };

@@ -72,7 +72,7 @@ TEST_F(ViewerAppTest, DemoCapturePlaysIntoTheStatusBar) {
     options.demo = HV_SOURCE_DIR "/data/demo.nmea";
     auto app = Start(options);
     const CMainStatusBar& status = app->MainFrame().Status();
-    EXPECT_TRUE(ProcessEventsUntil([&] { return status.TimeText() != "GPS: 00:00:00"; }, 5000));
+    EXPECT_TRUE(WaitForUi([&] { return status.TimeText() != "GPS: 00:00:00"; }, 5000ms));
     EXPECT_EQ(status.ReceiveLed().Mode(), LedMode::On);
     EXPECT_TRUE(sink.messages.empty());
 }
@@ -87,9 +87,9 @@ TEST_F(ViewerAppTest, LiveReceiverShowsTimeAndFixThenGoesGreyWhenItStops) {
     auto app = Start({}, ReceiveThread::kStartDelay);
     const CMainStatusBar& status = app->MainFrame().Status();
 
-    ASSERT_TRUE(ProcessEventsUntil([&] { return status.FixText() == "3D GPS"; }, 5000))
+    ASSERT_TRUE(WaitForUi([&] { return status.FixText() == "3D GPS"; }, 5000ms))
         << status.FixText().toStdString();
-    ASSERT_TRUE(ProcessEventsUntil([&] { return status.TimeText() != "GPS: 00:00:00"; }, 1000));
+    ASSERT_TRUE(WaitForUi([&] { return status.TimeText() != "GPS: 00:00:00"; }, 1000ms));
     // The simulator keeps UTC: the pane is within a few seconds of the clock.
     const QTime shown = QTime::fromString(status.TimeText().mid(5), "HH:mm:ss");
     ASSERT_TRUE(shown.isValid()) << status.TimeText().toStdString();
@@ -101,7 +101,7 @@ TEST_F(ViewerAppTest, LiveReceiverShowsTimeAndFixThenGoesGreyWhenItStops) {
     QElapsedTimer sinceStop;
     sinceStop.start();
     ASSERT_TRUE(
-        ProcessEventsUntil([&] { return status.ReceiveLed().Mode() == LedMode::Disabled; }, 13000));
+        WaitForUi([&] { return status.ReceiveLed().Mode() == LedMode::Disabled; }, 13000ms));
     EXPECT_GE(sinceStop.elapsed(), 9500) << "grey only after 10 s without a sentence";
 }
 
@@ -124,7 +124,7 @@ TEST_F(ViewerAppTest, FourLiveWindowsReadTheSimulatorForAMinute) {
                             WindowType::CommandMonitor})
         ASSERT_NE(windows.FrameOf(type), nullptr) << static_cast<int>(type);
 
-    ProcessEventsUntil([] { return false; }, 60000);
+    WaitForUi([] { return false; }, 60000ms);
 
     EXPECT_TRUE(sink.messages.empty()) << sink.messages.front().text;
     EXPECT_EQ(app->MainFrame().Status().FixText(), "3D GPS");

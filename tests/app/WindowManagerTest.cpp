@@ -1,4 +1,5 @@
 #include "app/WindowManager.h"
+#include "QtWait.h"
 #include "TestDocument.h"
 #include "app/CChildFrame.h"
 #include "app/CView.h"
@@ -24,14 +25,6 @@ public:
 protected:
     void Tick() override { ++ticks; }
 };
-
-// Processes events until `done` or the time is up.
-bool WaitFor(const std::function<bool()>& done, int ms = 2000) {
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
 
 class WindowManagerTest : public testing::Test {
 protected:
@@ -146,18 +139,18 @@ TEST_F(WindowManagerTest, ViewTimersRunOnlyWhileShown) {
     ASSERT_EQ(views.size(), 2);
     for (CountingView* view : views)
         EXPECT_TRUE(view->TimerRunning());
-    EXPECT_TRUE(WaitFor([&] { return views[0]->ticks >= 3 && views[1]->ticks >= 3; }));
+    EXPECT_TRUE(WaitForUi([&] { return views[0]->ticks >= 3 && views[1]->ticks >= 3; }));
 
     survey->hide();
     for (CountingView* view : views)
         EXPECT_FALSE(view->TimerRunning());
     const int stopped = views[0]->ticks;
-    WaitFor([] { return false; }, 100);
+    WaitForUi([] { return false; }, std::chrono::milliseconds(100));
     EXPECT_EQ(views[0]->ticks, stopped);
     EXPECT_EQ(neverShown.ticks, 0);
 
     survey->show();
-    EXPECT_TRUE(WaitFor([&] { return views[0]->ticks > stopped; }));
+    EXPECT_TRUE(WaitForUi([&] { return views[0]->ticks > stopped; }));
 }
 
 } // namespace

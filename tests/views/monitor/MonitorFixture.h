@@ -3,15 +3,10 @@
 // A command monitor window on its own, with the application's pieces it
 // talks to: the receive thread (not started unless a test starts it), the
 // port, and a log-file owner that records what the menu asks of it.
-#include "app/AppContext.h"
 #include "app/LogFileCommands.h"
 #include "app/QStringPrinter.h"
-#include "app/TestDocument.h"
-#include "config/MemoryProfileStore.h"
-#include "link/ReceiveThread.h"
-#include "link/ReceiverPort.h"
-#include "nmea/DecodeSettings.h"
-#include "nmea/ReceiverState.h"
+#include "app/QtWait.h"
+#include "app/TestAppContext.h"
 #include "views/monitor/CCommandMonitorDoc.h"
 #include "views/monitor/CCommandMonitorView.h"
 #include "views/monitor/CMonitorEdit.h"
@@ -34,18 +29,9 @@ struct RecordingLog : LogFileCommands {
     int closes = 0;
 };
 
-// Runs the UI thread's events until `done` or the time is up.
-inline bool WaitForUi(const std::function<bool()>& done,
-                      std::chrono::milliseconds limit = std::chrono::seconds(5)) {
-    QDeadlineTimer deadline(limit);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
-
-class MonitorTest : public testing::Test {
+class MonitorTest : public testing::Test, protected TestAppContext {
 protected:
-    MonitorTest() : port(sink), receiver(state, port, decode, sink) {
+    MonitorTest() {
         view->resize(600, 300);
         view->show();
     }
@@ -58,15 +44,9 @@ protected:
 
     QString Shown() const { return view->Edit().toPlainText(); }
 
-    ReceiverState state;
-    MemoryProfileStore profile;
-    RecordingSink sink;
-    ScriptedPrompts prompts;
-    DecodeSettings decode;
-    CReceiverPort port;
-    ReceiveThread receiver;
     RecordingLog log;
-    AppContext context{state, profile, {sink, prompts}, port, receiver, &log};
+    // The log owner is set before the document is made from the context.
+    bool logSet = (context.logCommands = &log, true);
     std::unique_ptr<CCommandMonitorDoc> document =
         std::make_unique<CCommandMonitorDoc>(context, context.services);
     std::unique_ptr<CCommandMonitorView> view = std::make_unique<CCommandMonitorView>(*document);

@@ -6,12 +6,9 @@
 #include "app/CChildFrame.h"
 #include "app/DocumentRegistry.h"
 #include "app/QStringPrinter.h"
-#include "app/TestDocument.h"
+#include "app/TestAppContext.h"
 #include "app/ViewPrinting.h"
 #include "app/WindowManager.h"
-#include "config/MemoryProfileStore.h"
-#include "link/ReceiveThread.h"
-#include "link/ReceiverPort.h"
 #include "support/Feed.h"
 
 #include <QImage>
@@ -27,7 +24,7 @@ namespace {
 
 const std::string kGga = "GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,100.0,M,0.0,M,,";
 
-class NavigationViewTest : public testing::Test {
+class NavigationViewTest : public testing::Test, protected TestAppContext {
 protected:
     NavigationViewTest() {
         Feed(state, {kGga});
@@ -53,10 +50,6 @@ protected:
         return bands;
     }
 
-    ReceiverState state;
-    MemoryProfileStore profile;
-    RecordingSink sink;
-    ScriptedPrompts prompts;
     CNavigationDoc document{{sink, prompts}};
     CNavigationView view{document, state, profile};
 };
@@ -107,10 +100,6 @@ TEST_F(NavigationViewTest, PrintsOnePage) {
 }
 
 TEST_F(NavigationViewTest, TemplateOpensTheNavigationWindow) {
-    DecodeSettings decode;
-    CReceiverPort port(sink);
-    ReceiveThread receiver(state, port, decode, sink);
-    AppContext context{state, profile, {sink, prompts}, port, receiver};
     QMdiArea area;
     DocumentRegistry registry;
     WindowManager manager(area, registry, context.services);

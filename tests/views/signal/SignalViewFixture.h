@@ -3,13 +3,8 @@
 // A signal quality view on its own document, with the application's pieces
 // it needs: a receiver state to feed, an in-memory profile and a recording
 // message sink.
-#include "app/AppContext.h"
 #include "app/QStringPrinter.h"
-#include "app/TestDocument.h"
-#include "config/MemoryProfileStore.h"
-#include "link/ReceiveThread.h"
-#include "link/ReceiverPort.h"
-#include "nmea/DecodeSettings.h"
+#include "app/TestAppContext.h"
 #include "views/signal/CSignalBarWnd.h"
 #include "views/signal/CSignalQualityDoc.h"
 #include "views/signal/CSignalQualityView.h"
@@ -27,10 +22,8 @@ struct Satellite {
     int used = 1;
 };
 
-class SignalViewTest : public testing::Test {
+class SignalViewTest : public testing::Test, protected TestAppContext {
 protected:
-    SignalViewTest() : port(sink), receiver(state, port, decode, sink) {}
-
     // 402 x 235 pixels: with 4 bars, slot i spans x 100i+3 .. 100i+99 and
     // y 3 .. 202, a plot 200 pixels high.
     CSignalQualityView& MakeView() {
@@ -55,14 +48,6 @@ protected:
     QImage Shown() const { return view->BarWindow().grab().toImage(); }
     QColor Face() const { return view->BarWindow().palette().color(QPalette::Button); }
 
-    ReceiverState state;
-    MemoryProfileStore profile;
-    RecordingSink sink;
-    ScriptedPrompts prompts;
-    DecodeSettings decode;
-    CReceiverPort port;
-    ReceiveThread receiver;
-    AppContext context{state, profile, {sink, prompts}, port, receiver};
     CSignalQualityDoc document{{sink, prompts}};
     std::unique_ptr<CSignalQualityView> view;
 };

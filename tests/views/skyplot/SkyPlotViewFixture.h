@@ -3,14 +3,8 @@
 // A sky plot view on its own document, with what it needs from the
 // application: a receiver state to fill, an in-memory profile, recorders in
 // place of message boxes and dialogs.
-#include "app/AppContext.h"
 #include "app/QStringPrinter.h"
-#include "app/TestDocument.h"
-#include "config/MemoryProfileStore.h"
-#include "link/ReceiveThread.h"
-#include "link/ReceiverPort.h"
-#include "nmea/DecodeSettings.h"
-#include "nmea/ReceiverState.h"
+#include "app/TestAppContext.h"
 #include "views/skyplot/CAzimuthElevationDoc.h"
 #include "views/skyplot/CAzimuthElevationView.h"
 #include "views/skyplot/CSkyPlotWnd.h"
@@ -32,10 +26,8 @@ struct TestSatellite {
     int snr = 20;
 };
 
-class SkyPlotFixture : public testing::Test {
+class SkyPlotFixture : public testing::Test, protected TestAppContext {
 protected:
-    SkyPlotFixture() : port(sink), receiver(state, port, decode, sink) {}
-
     // 400 x 400: the plot's centre is (200, 200), its radius 193.
     CAzimuthElevationView& MakeView() {
         view = std::make_unique<CAzimuthElevationView>(document, context);
@@ -66,14 +58,6 @@ protected:
     std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
 
     QTemporaryDir dir;
-    ReceiverState state;
-    MemoryProfileStore profile;
-    RecordingSink sink;
-    ScriptedPrompts prompts;
-    DecodeSettings decode;
-    CReceiverPort port;
-    ReceiveThread receiver;
-    AppContext context{state, profile, {sink, prompts}, port, receiver};
     CAzimuthElevationDoc document{{sink, prompts}, profile};
     std::unique_ptr<CAzimuthElevationView> view;
 };
