@@ -73,25 +73,6 @@ TEST(StatusBarModel, LogLedFollowsTheLogFileAndLedCellsFitTheStrip) {
     EXPECT_EQ(last, (LedCell{(kLedStripColumns - 1) * 16, (kLedStripRows - 1) * 16}));
 }
 
-TEST(StatusBarModel, TimePaneRewrittenOnlyWhenTheTimeChanges) {
-    ReceiverState state;
-    StatusBarModel model;
-    EXPECT_FALSE(model.Tick(state, false).timeText); // midnight: keeps kInitialTimeText
-    Feed(state, {kGga});
-    EXPECT_EQ(model.Tick(state, false).timeText, "GPS: 12:35:19");
-    Feed(state, {kGga});
-    EXPECT_FALSE(model.Tick(state, false).timeText);
-    const std::vector<std::pair<std::array<int, 3>, std::string>> steps = {
-        {{0, 0, 0}, "GPS: 00:00:00"},
-        {{0, 0, 5}, "GPS: 00:00:05"},
-        {{23, 59, 59}, "GPS: 23:59:59"}};
-    for (const auto& [hms, text] : steps) {
-        StateWriter(state, StateGroup::Nav).Nav() =
-            NavGroup{.hour = hms[0], .minute = hms[1], .second = hms[2]};
-        EXPECT_EQ(model.Tick(state, false).timeText, text);
-    }
-}
-
 TEST(StatusBarModel, FixPaneTextByQuality) {
     struct Case {
         int quality, mode, station;

@@ -99,44 +99,4 @@ TEST(WindowPlacement, LoadReadsBackTwoOfOneTypeAndNoMoreThanTheSavedCount) {
     EXPECT_EQ(LoadLayout(profile).children, std::vector<ChildPlacement>{kChildren[1]});
 }
 
-TEST(WindowPlacement, CorruptOrMissingMainRestoresNoChildren) {
-    for (const std::string& main : std::vector<std::string>{"", "44,0,3", kMainText + ",9"}) {
-        MemoryProfileStore profile;
-        SaveLayout(profile, kMain, kChildren);
-        profile.SetString(kLayoutSection, kMainKey, main);
-        EXPECT_FALSE(LoadLayout(profile).main) << main;
-        EXPECT_TRUE(LoadLayout(profile).children.empty()) << main;
-    }
-}
-
-TEST(WindowPlacement, LoadStopsAtTheFirstBadEntryKeepingEarlierOnes) {
-    for (const std::string& bad :
-         std::vector<std::string>{"", "44,0,1,-1,-1,-1,-1,20,620,30,430", // 11 numbers: no type id
-                                  "163,44,0,1,-1,-1,-1,-1,20,620,30,x"}) {
-        MemoryProfileStore profile;
-        SaveLayout(profile, kMain, kChildren);
-        profile.SetString(kLayoutSection, "WINDOW1", bad);
-        EXPECT_EQ(LoadLayout(profile).main, kMain) << bad;
-        EXPECT_EQ(LoadLayout(profile).children, std::vector<ChildPlacement>{kChildren[0]}) << bad;
-    }
-}
-
-TEST(WindowPlacement, FilterAndReopenOneTypeKeepSavedOrder) {
-    EXPECT_EQ(FilterByType(kChildren, WindowType::SkyPlot),
-              (std::vector<ChildPlacement>{kChildren[0], kChildren[2]}));
-    EXPECT_TRUE(FilterByType(kChildren, WindowType::Survey).empty());
-    EXPECT_EQ(FilterByType(kChildren, std::nullopt), kChildren);
-    EXPECT_EQ(FirstOfType(kChildren, WindowType::SkyPlot), kChildren[0].placement);
-    EXPECT_FALSE(FirstOfType(kChildren, WindowType::Ttff));
-}
-
-TEST(WindowPlacement, WindowTypeTableLooksUpEveryTypeAndNoUnknownOne) {
-    for (const WindowTypeInfo& info : kWindowTypes) {
-        EXPECT_EQ(FindWindowType(info.type), &info);
-        EXPECT_EQ(info.defaultRect.has_value(), info.type != WindowType::CommandMonitor);
-    }
-    EXPECT_EQ(FindWindowType(static_cast<WindowType>(999)), nullptr);
-    EXPECT_EQ(FindWindowType(WindowType::SkyPlot)->title, "Azimuth & Elevation Window");
-}
-
 } // namespace
