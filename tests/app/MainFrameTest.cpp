@@ -183,6 +183,32 @@ TEST_F(MainFrameTest, NewDialogListsClosedTypesSortedFirstSelected) {
     EXPECT_EQ(dialog.Selected(), "Azimuth & Elevation Window");
 }
 
+TEST_F(MainFrameTest, OpenPutsAFileInTheWindowOfItsTypeAndSaveFollowsTheActiveWindow) {
+    QTemporaryDir dir;
+    const QString mask = dir.filePath("roof.msk");
+    {
+        QFile file(mask);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("learned horizon");
+    }
+    frame->show();
+    frame->OpenFile(mask);
+    CChildFrame* sky = frame->Windows().FrameOf(WindowType::SkyPlot);
+    ASSERT_NE(sky, nullptr);
+    EXPECT_EQ(static_cast<TextDocument&>(sky->Document()).text, "learned horizon");
+    EXPECT_EQ(sky->Document().PathName(), mask.toStdString());
+    EXPECT_TRUE(frame->Action(Command::Save)->isEnabled());
+
+    frame->Action(Command::Navigation)->trigger(); // no file behind it
+    EXPECT_FALSE(frame->Action(Command::Save)->isEnabled());
+    EXPECT_FALSE(frame->Action(Command::Open)->isEnabled());
+
+    frame->OpenFile(dir.filePath("notes.txt"));
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].caption, "ERROR");
+    EXPECT_EQ(frame->MdiArea().subWindowList().size(), 2);
+}
+
 TEST_F(MainFrameTest, ProgressShowsABarThenDone) {
     frame->BeginProgress("Reading survey.pth");
     EXPECT_TRUE(Status(*frame).ProgressShown());
