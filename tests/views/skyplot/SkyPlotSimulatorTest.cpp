@@ -2,20 +2,11 @@
 // simulator on a pseudo-terminal, with a horizon the simulator hides
 // satellites behind: the mask the window learns must trace that horizon.
 
-#include "app/AppContext.h"
-#include "app/TestDocument.h"
-#include "config/MemoryProfileStore.h"
-#include "link/ReceiveThread.h"
-#include "link/ReceiverPort.h"
-#include "nmea/DecodeSettings.h"
-#include "nmea/ReceiverState.h"
-#include "support/RecordingMessages.h"
+#include "app/QtWait.h"
+#include "app/TestAppContext.h"
 #include "support/SimProcess.h"
 #include "views/skyplot/CAzimuthElevationDoc.h"
 #include "views/skyplot/CAzimuthElevationView.h"
-
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 
 #include <gtest/gtest.h>
 
@@ -77,34 +68,26 @@ TEST(SkyPlotWithSimulator, LearnedMaskTracesTheHorizon) {
     const std::string path = sim.ReadLine();
     ASSERT_FALSE(path.empty());
 
-    ReceiverState state;
-    DecodeSettings decode;
-    RecordingMessages messages;
-    CReceiverPort port(messages);
-    ASSERT_EQ(port.Open(path, 19200), 0);
-    ReceiveThread receive(state, port, decode, messages);
-    receive.Settings().port = path;
-    receive.Start(0ms);
-
-    MemoryProfileStore profile;
+    TestAppContext app;
+    ASSERT_EQ(app.port.Open(path, 19200), 0);
+    app.receiver.Settings().port = path;
+    app.receiver.Start(0ms);
     // Blocked satellites are listed with no signal; every heard one has at least 20.
-    profile.SetInt("AzimuthElevation", "SNRThreshold", 20);
-    ScriptedPrompts prompts;
-    AppContext context{state, profile, {messages, prompts}, port, receive};
-    CAzimuthElevationDoc document({messages, prompts}, profile);
-    CAzimuthElevationView view(document, context);
+    app.profile.SetInt("AzimuthElevation", "SNRThreshold", 20);
+    CAzimuthElevationDoc document(app.context.services, app.profile);
+    CAzimuthElevationView view(document, app.context);
     view.resize(400, 400);
     view.show();
     ASSERT_TRUE(view.TimerRunning());
 
-    QDeadlineTimer deadline(25000);
     LearnedMask learned;
-    while (!deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        learned = Summarise(document.Model().Mask().Entries());
-        if (Traced(learned)) break;
-    }
-    receive.Stop();
+    WaitForUi(
+        [&] {
+            learned = Summarise(document.Model().Mask().Entries());
+            return Traced(learned);
+        },
+        25s);
+    app.receiver.Stop();
     const auto report = [&](const Region& r) {
         return std::to_string(r.observed) + " entries, " + std::to_string(r.close) +
                " close to the horizon";
@@ -115,7 +98,7 @@ TEST(SkyPlotWithSimulator, LearnedMaskTracesTheHorizon) {
     EXPECT_EQ(learned.building.belowHorizon, 0);
     EXPECT_EQ(learned.open.belowHorizon, 0);
     EXPECT_TRUE(document.IsModified());
-    EXPECT_EQ(messages.Count(), 0u);
+    EXPECT_TRUE(app.sink.messages.empty());
 }
 
 } // namespace
