@@ -50,7 +50,7 @@ CMainFrame::CMainFrame(ReceiverState& state, ProfileStore& profile, ReceiveThrea
                        DocumentRegistry& registry, DocumentServices services)
     : state(state), profile(profile), receiver(receiver), registry(registry), services(services),
       area(new QMdiArea(this)), status(new CMainStatusBar(this)),
-      windows(*area, registry, services), printer(QPrinter::HighResolution) {
+      windows(*area, registry, services), printer(QPrinter::HighResolution), recent(profile) {
     setWindowTitle(QStringLiteral("Harrowview"));
     resize(1100, 760); // until a saved layout says otherwise
     setWindowIcon(QIcon(QPixmap::fromImage(ApplicationIconImage(64))));
@@ -117,7 +117,7 @@ void CMainFrame::CreateActions() {
         CDocument& document = frame->Document();
         const std::string path =
             services.prompts.AskSavePath(document.Filter(), document.DefaultExtension());
-        if (!path.empty()) document.SaveAs(path);
+        if (!path.empty() && document.SaveAs(path)) recent.Add(path);
     });
     connect(Action(Command::Print), &QAction::triggered, this, [this] { PrintActive(false); });
     connect(Action(Command::PrintPreview), &QAction::triggered, this,
@@ -147,8 +147,12 @@ void CMainFrame::CreateMenus() {
         }
     };
     using enum Command;
-    addAll(menuBar()->addMenu(tr("&File")), {New, Open, Save, SaveAs, std::nullopt, Print,
-                                             PrintPreview, PrintSetup, std::nullopt, Exit});
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    addAll(file, {New, Open, Save, SaveAs, std::nullopt, Print, PrintPreview, PrintSetup});
+    QAction* beforeExit = file->addSeparator();
+    addAll(file, {Exit});
+    connect(file, &QMenu::aboutToShow, this,
+            [this, file, beforeExit] { FillRecentFiles(*file, beforeExit); });
     addAll(menuBar()->addMenu(tr("&View")),
            {SignalQuality, Navigation, Survey, SkyPlot, CommandMonitor, TtffWindow});
     addAll(menuBar()->addMenu(tr("&Settings")),
@@ -230,6 +234,24 @@ void CMainFrame::ShowOpenDialog() {
     if (!path.isEmpty()) OpenFile(path);
 }
 
+void CMainFrame::FillRecentFiles(QMenu& file, QAction* before) {
+    for (QAction* action : file.actions())
+        if (action->property("recent").toBool()) delete action;
+    int number = 0;
+    for (const std::string& entry : recent.Entries()) {
+        const QString path = QString::fromStdString(entry);
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(++number).arg(path), &file);
+        connect(action, &QAction::triggered, this, [this, path] { OpenFile(path); });
+        action->setProperty("recent", true);
+        file.insertAction(before, action);
+    }
+    if (number == 0) return;
+    auto* separator = new QAction(&file);
+    separator->setSeparator(true);
+    separator->setProperty("recent", true);
+    file.insertAction(before, separator);
+}
+
 void CMainFrame::OpenFile(const QString& path) {
     const std::optional<WindowType> type = TypeForFile(path);
     if (!type || !windows.HasTemplate(*type)) {
@@ -239,7 +261,11 @@ void CMainFrame::OpenFile(const QString& path) {
         return;
     }
     CChildFrame* frame = OpenWindowType(*type);
-    if (frame && frame->Document().CanClose()) frame->Document().Open(path.toStdString());
+    if (!frame || !frame->Document().CanClose()) return;
+    if (frame->Document().Open(path.toStdString()))
+        recent.Add(path.toStdString());
+    else
+        recent.Remove(path.toStdString());
 }
 
 void CMainFrame::PrintActive(bool preview) {

@@ -2,6 +2,7 @@
 
 #include "app/LogFileCommands.h"
 #include "app/MainCommands.h"
+#include "app/RecentFiles.h"
 #include "app/StatusBarModel.h"
 #include "app/WindowManager.h"
 
@@ -17,6 +18,7 @@ class CMainStatusBar;
 class DocumentRegistry;
 class ProfileStore;
 class QAction;
+class QMenu;
 class QMdiArea;
 class ReceiveThread;
 class ReceiverState;
@@ -40,8 +42,10 @@ public:
     // Opens a window type: brings an open one forward, else reopens it where
     // it was last saved, else opens it at its default place.
     CChildFrame* OpenWindowType(WindowType type);
-    // Opens a file in the window of its type (by extension).
+    // Opens a file in the window of its type (by extension); a file opened
+    // goes to the top of the recent-file list, one that fails leaves it.
     void OpenFile(const QString& path);
+    const RecentFiles& Recent() const { return recent; }
     // Greys the View and toolbar commands of types that have no template.
     void UpdateCommands();
 
@@ -72,6 +76,8 @@ private:
     void ShowNewDialog();
     void ShowOpenDialog();
     void PrintActive(bool preview);
+    // Puts the recent files into the File menu before `before`.
+    void FillRecentFiles(QMenu& file, QAction* before);
     CChildFrame* ActiveFrame() const;
 
     ReceiverState& state;
@@ -86,4 +92,5 @@ private:
     QTimer timer;
     QPrinter printer;
     std::map<Command, QAction*> actions;
+    RecentFiles recent;
 };

@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 
@@ -207,6 +209,25 @@ TEST_F(MainFrameTest, OpenPutsAFileInTheWindowOfItsTypeAndSaveFollowsTheActiveWi
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].caption, "ERROR");
     EXPECT_EQ(frame->MdiArea().subWindowList().size(), 2);
+
+    // The file is listed in the File menu, and in the profile for the next start.
+    EXPECT_EQ(frame->Recent().Entries(), std::vector<std::string>{mask.toStdString()});
+    EXPECT_EQ(profile.GetString("Recent File List", "File1", ""), mask.toStdString());
+    QMenu* file = frame->menuBar()->findChild<QMenu*>();
+    ASSERT_NE(file, nullptr);
+    emit file->aboutToShow();
+    emit file->aboutToShow(); // shown twice, listed once
+    QAction* entry = nullptr;
+    for (QAction* action : file->actions())
+        if (action->text() == "&1 " + mask) entry = entry ? nullptr : action;
+    ASSERT_NE(entry, nullptr);
+    // A file gone since leaves the list when chosen.
+    sky->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QFile::remove(mask);
+    entry->trigger();
+    EXPECT_EQ(sink.messages.size(), 2u);
+    EXPECT_TRUE(frame->Recent().Entries().empty());
 }
 
 TEST_F(MainFrameTest, ProgressShowsABarThenDone) {
