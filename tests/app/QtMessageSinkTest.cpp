@@ -1,6 +1,7 @@
 #include "app/QtMessageSink.h"
 
 #include "QStringPrinter.h"
+#include "QtWait.h"
 
 #include "support/Wait.h"
 
@@ -57,14 +58,6 @@ private:
     Shown& shown;
 };
 
-// Runs the UI thread's event loop until `condition` holds or 5 s pass.
-bool ProcessEventsUntil(const std::function<bool()>& condition) {
-    return WaitFor([&] {
-        QCoreApplication::processEvents();
-        return condition();
-    });
-}
-
 // Calls `call` on a thread of its own without processing UI events meanwhile;
 // true when it returned by itself. (If it waits for the UI thread, events are
 // processed afterwards to let it finish, so the test fails instead of hanging.)
@@ -75,7 +68,7 @@ bool ReturnsWithoutTheUiThread(const std::function<void()>& call) {
         returned = true;
     });
     const bool alone = WaitFor([&] { return returned.load(); });
-    if (!alone) ProcessEventsUntil([&] { return returned.load(); });
+    if (!alone) WaitForUi([&] { return returned.load(); });
     worker.join();
     return alone;
 }
@@ -148,7 +141,7 @@ TEST(QtMessageSink, FromAnotherThreadReturnsAtOnceAndTheUiThreadShowsTheBoxes) {
     }));
     EXPECT_TRUE(shown.Boxes().empty()) << "shown before the UI thread processed events";
 
-    ASSERT_TRUE(ProcessEventsUntil([&] { return shown.Boxes().size() == 2; }));
+    ASSERT_TRUE(WaitForUi([&] { return shown.Boxes().size() == 2; }));
     const auto boxes = shown.Boxes();
     EXPECT_EQ(boxes[0].text, "first");
     EXPECT_EQ(boxes[0].caption, "Receiver");
@@ -157,7 +150,7 @@ TEST(QtMessageSink, FromAnotherThreadReturnsAtOnceAndTheUiThreadShowsTheBoxes) {
     EXPECT_EQ(boxes[1].icon, QMessageBox::Warning);
     for (const auto& box : boxes)
         EXPECT_EQ(box.thread, QThread::currentThread());
-    ASSERT_TRUE(ProcessEventsUntil([&] {
+    ASSERT_TRUE(WaitForUi([&] {
         std::lock_guard lock(shown.mutex);
         return shown.beeps.size() == 1;
     }));
