@@ -23,7 +23,6 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace {
 
@@ -61,8 +60,11 @@ CMainFrame::CMainFrame(ReceiverState& state, ProfileStore& profile, ReceiveThrea
     CreateMenus();
     CreateToolBar();
     connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-        setWindowTitle(window ? QStringLiteral("Harrowview - ") + window->windowTitle()
-                              : QStringLiteral("Harrowview"));
+        // The caption follows the active window's title, also when it changes.
+        if (window)
+            connect(window, &QWidget::windowTitleChanged, this, &CMainFrame::UpdateTitle,
+                    Qt::UniqueConnection);
+        UpdateTitle();
         UpdateCommands();
     });
     askYesNo = [this](const QString& text) {
@@ -199,6 +201,12 @@ void CMainFrame::UpdateCommands() {
     const bool logging = Logging();
     Action(Command::StartLogFile)->setEnabled(!logging);
     Action(Command::CloseLogFile)->setEnabled(logging);
+}
+
+void CMainFrame::UpdateTitle() {
+    const QMdiSubWindow* window = area->currentSubWindow();
+    setWindowTitle(window ? QStringLiteral("Harrowview - ") + window->windowTitle()
+                          : QStringLiteral("Harrowview"));
 }
 
 CChildFrame* CMainFrame::ActiveFrame() const {

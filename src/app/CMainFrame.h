@@ -79,6 +79,7 @@ private:
     // Puts the recent files into the File menu before `before`.
     void FillRecentFiles(QMenu& file, QAction* before);
     CChildFrame* ActiveFrame() const;
+    void UpdateTitle();
 
     ReceiverState& state;
     ProfileStore& profile;

@@ -200,8 +200,11 @@ TEST_F(MainFrameTest, OpenPutsAFileInTheWindowOfItsTypeAndSaveFollowsTheActiveWi
     EXPECT_EQ(static_cast<TextDocument&>(sky->Document()).text, "learned horizon");
     EXPECT_EQ(sky->Document().PathName(), mask.toStdString());
     EXPECT_TRUE(frame->Action(Command::Save)->isEnabled());
+    sky->Document().SetTitle("Azimuth & Elevation Window - roof.msk");
+    EXPECT_EQ(frame->windowTitle(), "Harrowview - Azimuth & Elevation Window - roof.msk");
 
     frame->Action(Command::Navigation)->trigger(); // no file behind it
+    EXPECT_EQ(frame->windowTitle(), "Harrowview - Navigation Window");
     EXPECT_FALSE(frame->Action(Command::Save)->isEnabled());
     EXPECT_FALSE(frame->Action(Command::Open)->isEnabled());
 
