@@ -36,6 +36,11 @@ bool CViewerApp::InitInstance() {
     frame->UpdateCommands();
 
     settings = ReadStartupSettings(*profile, decode);
+    if (!profile->Sync())
+        messages.ShowMessage("Harrowview cannot write its settings file " +
+                                 profile->FileName().toStdString() +
+                                 ". Settings changed in this session will not be kept.",
+                             "ERROR", MessageIcon::Stop);
     OpenReceiver();
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     receiver.Start(receiveStartDelay);

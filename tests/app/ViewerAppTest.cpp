@@ -57,6 +57,20 @@ TEST_F(ViewerAppTest, FirstRunTakesTheDefaultsAndWritesPortAndBaud) {
     EXPECT_EQ(app->State().GetReceivePaused(), 0);
 }
 
+TEST_F(ViewerAppTest, AnUnwritableProfileIsReportedAndStartUpGoesOn) {
+    QFile blocker(dir.filePath("not-a-folder"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    AppOptions options;
+    options.profile = dir.filePath("not-a-folder/profile.ini");
+    options.port = "99999";
+    CViewerApp app(options, CViewerApp::Hooks{&sink, 0ms});
+    ASSERT_TRUE(app.InitInstance());
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].caption, "ERROR");
+    EXPECT_NE(sink.messages[0].text.find("not-a-folder/profile.ini"), std::string::npos);
+    EXPECT_TRUE(app.MainFrame().isVisible());
+}
+
 TEST_F(ViewerAppTest, NetworkPortOpensNoDeviceAndUnknownModelSendsNothing) {
     SetProfile("Serial Port Commmunications/Port", "99999");
     SetProfile("GPS Section/GPSInitEnable", "1");
