@@ -17,7 +17,6 @@ protected:
         Page().UpperEdit().setText(upper);
         Page().LowerEdit().setText(lower);
     }
-    int Stored(const char* key) const { return profile.GetInt("SignalQuality", key, -1000); }
 
     std::unique_ptr<CSignalQualityPropertySheet> sheet;
 };
@@ -26,50 +25,39 @@ TEST_F(SignalPropertiesTest, OpensInTheUnitAndConvertsWhenItChanges) {
     profile.SetInt("SignalQuality", "CNOUnits", 2);
     FixThresholds(30, 60);
     MakeView();
-    SetSatellites({{5, 40}, {6, 50}});
-    view->Tick();
+    Show({{5, 40}, {6, 50}});
     OpenSheet();
-    EXPECT_EQ(sheet->windowTitle(), "Signal Quality Property Sheet");
-    EXPECT_EQ(Page().Title(), "Upper and Lower SNR Threshold");
-    EXPECT_TRUE(Page().UnitButton(CnoUnit::DBm).isChecked());
     EXPECT_EQ(Page().MaximumEdit().text(), "50"); // always dB/Hz
     EXPECT_EQ(Page().MinimumEdit().text(), "40");
     EXPECT_FALSE(sheet->ApplyButton()->isEnabled());
-
-    EXPECT_EQ(Page().UpperEdit().text(), "-111");
-    EXPECT_EQ(Page().LowerEdit().text(), "-141");
-    Page().UnitButton(CnoUnit::DbHz).click();
-    EXPECT_EQ(Page().UpperEdit().text(), "60");
-    Page().UnitButton(CnoUnit::DBW).click();
-    EXPECT_EQ(Page().UpperEdit().text(), "-141");
-    EXPECT_EQ(Page().LowerEdit().text(), "-171");
+    for (const auto& [unit, upper, lower] : {std::tuple{CnoUnit::DBm, "-111", "-141"},
+                                             {CnoUnit::DbHz, "60", "30"},
+                                             {CnoUnit::DBW, "-141", "-171"},
+                                             {CnoUnit::DBm, "-111", "-141"}}) {
+        Page().UnitButton(unit).click(); // the first is the unit it opens in
+        EXPECT_TRUE(Page().UnitButton(unit).isChecked());
+        EXPECT_EQ(Page().UpperEdit().text(), upper);
+        EXPECT_EQ(Page().LowerEdit().text(), lower);
+    }
     EXPECT_TRUE(sheet->ApplyButton()->isEnabled());
 }
 
-TEST_F(SignalPropertiesTest, RefusesThresholdsOutsideTheRangeOfTheShownUnit) {
+TEST_F(SignalPropertiesTest, RefusesThresholdsOutsideTheRange) {
     FixThresholds(30, 60);
     MakeView();
-    const struct {
-        CnoUnit unit;
-        QString upper, lower;
-        bool accepted;
-    } cases[] = {{CnoUnit::DbHz, "61", "30", false},
-                 {CnoUnit::DbHz, "60", "-202", false},
-                 {CnoUnit::DbHz, "x", "30", false},
-                 {CnoUnit::DbHz, "60", "-201", true},
-                 {CnoUnit::DBW, "-150", "-170", true}};
-    for (const auto& c : cases) {
+    for (const auto& [upper, lower, accepted] : {std::tuple{"61", "30", false},
+                                                 {"60", "-202", false},
+                                                 {"x", "30", false},
+                                                 {"60", "-201", true}}) {
         OpenSheet();
         sink.messages.clear();
-        Enter(c.unit, c.upper, c.lower);
-        EXPECT_EQ(sheet->ApplyAll(), c.accepted) << c.upper.toStdString();
-        if (c.accepted) continue;
+        Enter(CnoUnit::DbHz, upper, lower);
+        EXPECT_EQ(sheet->ApplyAll(), accepted) << upper;
+        if (accepted) continue;
         ASSERT_EQ(sink.messages.size(), 1u);
         EXPECT_EQ(sink.messages[0].text, "Please enter an integer between -201 and 60.");
         EXPECT_EQ(view->Model().Settings().upperThreshold, 60);
     }
-    EXPECT_EQ(Stored("UpperThreshold"), 51); // -150 dBW
-    EXPECT_EQ(Stored("LowerThreshold"), 31);
 }
 
 TEST_F(SignalPropertiesTest, ApplyThenCancelThenOk) {
@@ -78,40 +66,36 @@ TEST_F(SignalPropertiesTest, ApplyThenCancelThenOk) {
     OpenSheet();
     Enter(CnoUnit::DBW, "-150", "-170");
     ASSERT_TRUE(sheet->ApplyAll());
-    EXPECT_EQ(view->Model().Settings(), (SignalSettings{31, 51, false, CnoUnit::DBW}));
+    const SignalSettings applied{31, 51, false, CnoUnit::DBW};
+    EXPECT_EQ(view->Model().Settings(), applied);
     EXPECT_EQ(document.Title(), "Signal Quality - dBW");
-    EXPECT_EQ(Stored("UpperThreshold"), 51);
-    EXPECT_EQ(Stored("CNOUnits"), -1000) << "only OK stores the unit";
+    // Only OK stores the unit.
+    EXPECT_EQ(LoadSignalSettings(profile), (SignalSettings{31, 51, false, CnoUnit::DbHz}));
 
     OpenSheet();
     Enter(CnoUnit::DBm, "-100", "-120");
     sheet->reject();
-    EXPECT_EQ(view->Model().Settings(), (SignalSettings{31, 51, false, CnoUnit::DBW}));
-    EXPECT_EQ(Stored("LowerThreshold"), 31);
+    EXPECT_EQ(view->Model().Settings(), applied);
+    EXPECT_EQ(LoadSignalSettings(profile).lowerThreshold, 31);
 
     OpenSheet();
     Enter(CnoUnit::DBm, "-100", "-120");
-    Page().AutoTrackBox().click();
-    EXPECT_FALSE(Page().UpperEdit().isEnabled());
+    Page().AutoTrackBox().click(); // the thresholds held stay
     sheet->accept();
-    EXPECT_EQ(sheet->result(), QDialog::Accepted);
     EXPECT_EQ(document.Title(), "Signal Quality - dBm");
+    EXPECT_EQ(view->Model().Settings(), (SignalSettings{31, 51, true, CnoUnit::DBm}));
     EXPECT_EQ(LoadSignalSettings(profile), view->Model().Settings());
-    EXPECT_EQ(Stored("CNOUnits"), 2);
-    EXPECT_EQ(Stored("EnableAutoTrack"), 1);
 }
 
 TEST_F(SignalPropertiesTest, TrackedThresholdsOutsideTheRangeDoNotBlockOk) {
     MakeView();
-    SetSatellites({{5, 62}});
-    view->Tick();
+    Show({{5, 62}});
     OpenSheet();
     EXPECT_EQ(Page().UpperEdit().text(), "62");
     EXPECT_FALSE(Page().UpperEdit().isEnabled());
     sheet->accept();
-    EXPECT_EQ(sheet->result(), QDialog::Accepted);
     EXPECT_TRUE(sink.messages.empty());
-    EXPECT_EQ(Stored("UpperThreshold"), 62);
+    EXPECT_EQ(LoadSignalSettings(profile).upperThreshold, 62);
 }
 
 } // namespace

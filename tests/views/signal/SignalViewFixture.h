@@ -26,18 +26,21 @@ class SignalViewTest : public testing::Test, protected TestAppContext {
 protected:
     // 402 x 235 pixels: with 4 bars, slot i spans x 100i+3 .. 100i+99 and
     // y 3 .. 202, a plot 200 pixels high.
-    CSignalQualityView& MakeView() {
+    void MakeView() {
         view = std::make_unique<CSignalQualityView>(document, context);
         view->resize(402, 235);
         view->show();
-        return *view;
     }
-    void SetSatellites(std::initializer_list<Satellite> satellites) {
-        StateWriter w(state, StateGroup::Sat);
-        w.Sat().satellitesInView = static_cast<int>(satellites.size());
-        int row = 0;
-        for (const Satellite& s : satellites)
-            w.Sat().satellites[row++] = {s.prn, s.snr, s.snr, 0, 20, s.tracked, s.used};
+    // The satellites in view, then one update as the timer does it.
+    void Show(std::initializer_list<Satellite> satellites) {
+        {
+            StateWriter w(state, StateGroup::Sat);
+            w.Sat().satellitesInView = static_cast<int>(satellites.size());
+            int row = 0;
+            for (const Satellite& s : satellites)
+                w.Sat().satellites[row++] = {s.prn, s.snr, s.snr, 0, 20, s.tracked, s.used};
+        }
+        view->Tick();
     }
     // The thresholds fixed by the profile.
     void FixThresholds(int lower, int upper) {
