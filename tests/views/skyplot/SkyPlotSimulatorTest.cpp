@@ -24,14 +24,17 @@ constexpr int kBuildingFrom = 60, kBuildingTo = 150, kBuildingTop = 30, kTerrain
 // times real speed a satellite climbs about two degrees per tick.
 constexpr int kCloseEnough = 5;
 
+// Per region, behind the building and in the open: learned entries within
+// kCloseEnough above the horizon, and entries below it.
 struct Region {
-    int observed = 0;
-    int close = 0; // within kCloseEnough above the horizon
+    int close = 0;
     int belowHorizon = 0;
 };
-
 struct LearnedMask {
     Region building, open;
+    // Satellites rise and set at a dozen or more azimuths in the open and a
+    // few behind the building within the test's time.
+    bool Traced() const { return building.close >= 5 && open.close >= 30; }
 };
 
 // Entries next to the building's edges are left out: the simulator rounds
@@ -45,19 +48,12 @@ LearnedMask Summarise(const MaskEntries& mask) {
         const bool behindBuilding = az > kBuildingFrom && az < kBuildingTo;
         Region& region = behindBuilding ? learned.building : learned.open;
         const int horizon = behindBuilding ? kBuildingTop : kTerrain;
-        ++region.observed;
         region.close += e.maskElevation <= horizon + kCloseEnough;
         // Rounding to whole degrees may report a satellite just at the
         // horizon one degree under it.
         region.belowHorizon += e.maskElevation < horizon - 1;
     }
     return learned;
-}
-
-// Satellites rise and set at a dozen or more azimuths in the open and a few
-// behind the building within the test's time.
-bool Traced(const LearnedMask& m) {
-    return m.building.close >= 5 && m.open.close >= 30;
 }
 
 TEST(SkyPlotWithSimulator, LearnedMaskTracesTheHorizon) {
@@ -84,16 +80,13 @@ TEST(SkyPlotWithSimulator, LearnedMaskTracesTheHorizon) {
     WaitForUi(
         [&] {
             learned = Summarise(document.Model().Mask().Entries());
-            return Traced(learned);
+            return learned.Traced();
         },
         25s);
     app.receiver.Stop();
-    const auto report = [&](const Region& r) {
-        return std::to_string(r.observed) + " entries, " + std::to_string(r.close) +
-               " close to the horizon";
-    };
-    EXPECT_TRUE(Traced(learned)) << "behind the building: " << report(learned.building)
-                                 << "; in the open: " << report(learned.open);
+    EXPECT_TRUE(learned.Traced()) << "entries close to the horizon: " << learned.building.close
+                                  << " behind the building, " << learned.open.close
+                                  << " in the open";
     // Never below what the antenna could see.
     EXPECT_EQ(learned.building.belowHorizon, 0);
     EXPECT_EQ(learned.open.belowHorizon, 0);

@@ -8,6 +8,7 @@
 #include "views/skyplot/CAzimuthElevationDoc.h"
 #include "views/skyplot/CAzimuthElevationView.h"
 #include "views/skyplot/CSkyPlotWnd.h"
+#include "views/skyplot/MaskFile.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -56,6 +57,14 @@ protected:
     }
     QColor PixelAt(const QImage& image, PlotPoint p) const { return image.pixelColor(p.x, p.y); }
     std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
+    // A mask file with one learned entry; its path.
+    std::string WriteMask(const char* name, int azimuth, int elevation) {
+        MaskFileContent content;
+        content.mask[static_cast<size_t>(azimuth)] = {azimuth, elevation, 1};
+        std::string error;
+        EXPECT_TRUE(WriteMaskFile(Path(name), content, error)) << error;
+        return Path(name);
+    }
 
     QTemporaryDir dir;
     CAzimuthElevationDoc document{{sink, prompts}, profile};

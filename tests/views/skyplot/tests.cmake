@@ -10,8 +10,6 @@ if(HV_UI)
     views/skyplot/SkyPlotPropertiesTest.cpp
     LIBS hv_skyplot_ui
   )
-endif()
-if(HV_UI)
   hv_test(skyplot_sim_tests OWN_MAIN LABELS ui SOURCES
     app/UiTestMain.cpp
     views/skyplot/SkyPlotSimulatorTest.cpp
