@@ -172,10 +172,9 @@ void CMainFrame::CreateToolBar() {
     bar->setObjectName(QStringLiteral("toolbar"));
     bar->setMovable(false);
     bar->setIconSize(QSize(kToolbarImageSize, kToolbarImageSize));
-    for (int i = 0; i < kToolbarButtonCount; ++i) {
-        const Command command = ToolbarCommands()[static_cast<size_t>(i)];
+    for (const Command command : ToolbarCommands()) {
         QAction* action = Action(command);
-        action->setIcon(ToolbarIcon(static_cast<ToolbarButton>(i)));
+        action->setIcon(ToolbarIcon(command));
         bar->addAction(action);
         if (QWidget* button = bar->widgetForAction(action)) {
             button->setMinimumWidth(50);

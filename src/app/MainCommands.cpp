@@ -1,7 +1,5 @@
 #include "app/MainCommands.h"
 
-#include "app/ToolbarIcons.h"
-
 #include <array>
 
 namespace {

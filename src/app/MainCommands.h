@@ -48,5 +48,7 @@ struct CommandInfo {
 const CommandInfo& InfoOf(Command command);
 std::span<const CommandInfo> AllCommands();
 
+inline constexpr int kToolbarButtonCount = 15;
+
 // The toolbar's 15 buttons, left to right.
 std::span<const Command> ToolbarCommands();

@@ -135,50 +135,52 @@ void Letter(QPainter& p, QColor fill, const QString& letter) {
     p.drawText(QRectF(3, 3, 26, 26), Qt::AlignCenter, letter);
 }
 
-void Draw(QPainter& p, ToolbarButton button) {
+void Draw(QPainter& p, Command command) {
     p.setPen(QPen(kInk, 1.2));
-    switch (button) {
-    case ToolbarButton::New:
+    switch (command) {
+    case Command::New:
         return Page(p);
-    case ToolbarButton::Open:
+    case Command::Open:
         return Folder(p);
-    case ToolbarButton::Save:
+    case Command::Save:
         return Disk(p);
-    case ToolbarButton::SignalQuality:
+    case Command::SignalQuality:
         return Bars(p);
-    case ToolbarButton::Navigation:
+    case Command::Navigation:
         return Compass(p);
-    case ToolbarButton::Survey:
+    case Command::Survey:
         return Target(p);
-    case ToolbarButton::SkyPlot:
+    case Command::SkyPlot:
         return Sky(p);
-    case ToolbarButton::CommandMonitor:
+    case Command::CommandMonitor:
         return Terminal(p);
-    case ToolbarButton::HotStart:
+    case Command::HotStart:
         return Reset(p, QColor(220, 40, 40));
-    case ToolbarButton::WarmStart:
+    case Command::WarmStart:
         return Reset(p, QColor(240, 150, 30));
-    case ToolbarButton::ColdStart:
+    case Command::ColdStart:
         return Reset(p, QColor(40, 120, 230));
-    case ToolbarButton::TtffTest:
+    case Command::TtffTest:
         return Stopwatch(p);
-    case ToolbarButton::SetupGps:
+    case Command::SetupGps:
         return Gear(p);
-    case ToolbarButton::About:
+    case Command::About:
         return Letter(p, QColor(40, 110, 200), "i");
-    case ToolbarButton::Help:
+    case Command::Help:
         return Letter(p, QColor(60, 150, 80), "?");
+    default:
+        return;
     }
 }
 
 } // namespace
 
-QIcon ToolbarIcon(ToolbarButton button) {
+QIcon ToolbarIcon(Command command) {
     QPixmap pixmap(kToolbarImageSize, kToolbarImageSize);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    Draw(painter, button);
+    Draw(painter, command);
     painter.end();
     return QIcon(pixmap);
 }
