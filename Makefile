@@ -23,9 +23,11 @@ app: deps
 	@cmake -S . -B $(BUILD) -G Ninja >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target harrowview receiver-sim
 
-# Starts Harrowview playing the bundled capture in a loop.
+# Starts Harrowview playing the bundled capture in a loop, with the four live
+# windows open (settings of its own in $(BUILD)/demo-profile.ini).
 run: app
-	@$(BUILD)/harrowview --demo $(DEMO)
+	@scripts/demo-profile.sh $(BUILD)/demo-profile.ini
+	@$(BUILD)/harrowview --profile $(BUILD)/demo-profile.ini --demo $(DEMO)
 
 # The program, receiver-sim, the demo capture, a desktop entry and an icon
 # under PREFIX (sudo when PREFIX is not writable).
