@@ -9,9 +9,9 @@
 //
 // Usage: monitor-keepup [SECONDS] [BYTES_PER_SECOND]   (defaults 25 and 11520)
 
+#include "LinkBench.h"
 #include "app/AppContext.h"
 #include "app/DocumentPrompts.h"
-#include "app/MessageSink.h"
 #include "config/MemoryProfileStore.h"
 #include "link/ReceiveThread.h"
 #include "link/ReceiverPort.h"
@@ -31,23 +31,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
-#include <pty.h>
-#include <termios.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
-
-struct PrintMessages : MessageSink {
-    void ShowMessage(std::string_view text, std::string_view, MessageIcon) override {
-        std::fprintf(stderr, "message: %.*s\n", static_cast<int>(text.size()), text.data());
-    }
-};
 
 struct NoPrompts : DocumentPrompts {
     SaveAnswer AskSaveChanges(const QString&) override { return SaveAnswer::No; }
@@ -92,19 +82,6 @@ private:
     std::vector<std::atomic<std::int64_t>>& appended;
 };
 
-double Percentile(std::vector<double> values, double p) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1,
-                           static_cast<size_t>(p * static_cast<double>(values.size())))];
-}
-
-double CpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -113,16 +90,8 @@ int main(int argc, char** argv) {
     const int rate = argc > 2 ? std::max(100, std::atoi(argv[2])) : 11520;
     QApplication app(argc, argv);
 
-    int master = -1, slave = -1;
-    char name[256] = {};
-    if (openpty(&master, &slave, name, nullptr, nullptr) != 0) {
-        std::perror("openpty");
-        return 1;
-    }
-    termios raw{};
-    tcgetattr(slave, &raw);
-    cfmakeraw(&raw);
-    tcsetattr(slave, TCSANOW, &raw);
+    RawPty pty;
+    if (!pty.Ok()) return 1;
 
     PrintMessages messages;
     NoPrompts prompts;
@@ -130,9 +99,9 @@ int main(int argc, char** argv) {
     ReceiverState state;
     DecodeSettings decode;
     CReceiverPort port(messages);
-    if (port.Open(name, 115200) != 0) return 1;
+    if (port.Open(pty.name, 115200) != 0) return 1;
     ReceiveThread receive(state, port, decode, messages);
-    receive.Settings().port = name;
+    receive.Settings().port = pty.name;
     AppContext context{state, profile, {messages, prompts}, port, receive};
     CCommandMonitorDoc document(context, context.services);
     CCommandMonitorView view(document);
@@ -177,11 +146,7 @@ int main(int argc, char** argv) {
                                                       interval * static_cast<double>(i)));
             const std::string s = Sentence(i);
             written[static_cast<size_t>(i)] = Now();
-            for (size_t done = 0; done < s.size();) {
-                const ssize_t n = write(master, s.data() + done, s.size() - done);
-                if (n <= 0) return;
-                done += static_cast<size_t>(n);
-            }
+            WriteAll(pty.master, s);
         }
     });
     QTimer::singleShot(std::chrono::milliseconds(seconds * 1000 + 1000), &app, &QApplication::quit);
@@ -222,7 +187,5 @@ int main(int argc, char** argv) {
     std::printf("not shown: %d; sentences decoded: %u; CPU (both threads and the writer): "
                 "%.1f %% of one core\n",
                 missing, state.GetSentenceCount(), 100.0 * cpu / wall);
-    close(slave);
-    close(master);
     return missing == 0 ? 0 : 1;
 }
