@@ -2,7 +2,7 @@
 
 // What the link measurements share: a raw pseudo-terminal standing in for the
 // receiver's line, messages printed instead of shown, and the statistics.
-#include "app/MessageSink.h"
+#include "link/MessageSink.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -5,8 +5,8 @@
 
 #include "app/AppContext.h"
 #include "app/DocumentPrompts.h"
-#include "app/MessageSink.h"
 #include "config/MemoryProfileStore.h"
+#include "link/MessageSink.h"
 #include "link/ReceiveThread.h"
 #include "link/ReceiverPort.h"
 #include "nmea/DecodeSettings.h"

@@ -1,7 +1,7 @@
 #include "app/CDocument.h"
 
 #include "app/DocumentPrompts.h"
-#include "app/MessageSink.h"
+#include "link/MessageSink.h"
 
 #include <filesystem>
 

@@ -1,6 +1,6 @@
 #include "app/CPropertySheet.h"
 
-#include "app/MessageSink.h"
+#include "link/MessageSink.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "link/NmeaLogFile.h"
 
-#include "app/MessageSink.h"
+#include "link/MessageSink.h"
 
 #include <cerrno>
 #include <cstring>

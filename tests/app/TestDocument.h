@@ -4,7 +4,7 @@
 // place of message boxes and dialogs.
 #include "app/CDocument.h"
 #include "app/DocumentPrompts.h"
-#include "app/MessageSink.h"
+#include "link/MessageSink.h"
 
 #include <fstream>
 #include <sstream>

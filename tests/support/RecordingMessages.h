@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageSink.h"
+#include "link/MessageSink.h"
 
 #include <mutex>
 #include <string>

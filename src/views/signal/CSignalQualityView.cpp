@@ -1,8 +1,8 @@
 #include "views/signal/CSignalQualityView.h"
 
 #include "app/AppContext.h"
-#include "app/MessageSink.h"
 #include "config/ProfileStore.h"
+#include "link/MessageSink.h"
 #include "views/signal/CSignalBarWnd.h"
 #include "views/signal/CSignalQualityPropertySheet.h"
 #include "views/signal/SignalBarPainter.h"

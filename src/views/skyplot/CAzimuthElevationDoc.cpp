@@ -1,8 +1,8 @@
 #include "views/skyplot/CAzimuthElevationDoc.h"
 
-#include "app/MessageSink.h"
 #include "app/WindowTypes.h"
 #include "config/ProfileStore.h"
+#include "link/MessageSink.h"
 #include "views/skyplot/MaskFileDialogs.h"
 #include "views/skyplot/SkyPlotSettings.h"
 
