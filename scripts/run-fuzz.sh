@@ -8,7 +8,7 @@ FUZZ_TIME=${FUZZ_TIME:-60}
 dir=build-fuzz
 corpus=../shared/nmea-corpus
 
-CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DHV_FUZZ=ON -DHV_TESTS=OFF -DHV_BENCH=OFF -DHV_UI=OFF \
+CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DHV_FUZZ=ON -DHV_WERROR=ON -DHV_TESTS=OFF -DHV_BENCH=OFF -DHV_UI=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$dir" -j "${JOBS:-$(nproc)}"
 

@@ -16,7 +16,7 @@ stage() {
     shift 4
     echo "== $name"
     # shellcheck disable=SC2086
-    if ! cmake -S . -B "$dir" -G Ninja "$@" >/dev/null ||
+    if ! cmake -S . -B "$dir" -G Ninja -DHV_WERROR=ON "$@" >/dev/null ||
         ! cmake --build "$dir" -j "$JOBS" ${targets:+--target $targets}; then
         echo "== $name: build failed"
         failed=$((failed + 1))
