@@ -5,11 +5,15 @@
 #include "app/DocumentRegistry.h"
 #include "app/WindowManager.h"
 
-#include <QDebug>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QScreen>
+
+// Layout traces for a developer chasing a placement fault; off unless
+// QT_LOGGING_RULES="harrowview.layout.debug=true".
+Q_LOGGING_CATEGORY(layoutTrace, "harrowview.layout", QtWarningMsg)
 
 namespace {
 
@@ -93,7 +97,7 @@ void SaveWindowPlacements(const QMainWindow& main, const WindowManager& windows,
 
 void RestoreWindowPlacements(QMainWindow& main, WindowManager& windows, const ProfileStore& profile,
                              std::optional<WindowType> only) {
-    qDebug("RestoreWindowPlacements - Enter %d", only ? static_cast<int>(*only) : 0);
+    qCDebug(layoutTrace, "RestoreWindowPlacements - Enter %d", only ? static_cast<int>(*only) : 0);
     const SavedLayout layout = LoadLayout(profile);
     if (!layout.main) {
         ShowMain(main, ShowState::Normal);

@@ -9,14 +9,40 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Whether Qt has somewhere to show windows. Without one it would abort, so
+// the program says so itself.
+bool HasDisplay(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0) return true;
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland"))
+        return true; // offscreen, vnc, a framebuffer...
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Brimwater"));
-    QApplication::setApplicationName(QStringLiteral("Harrowview"));
-    QApplication::setApplicationVersion(QStringLiteral(HV_VERSION));
-
+    QCoreApplication::setOrganizationName(QStringLiteral("Brimwater"));
+    QCoreApplication::setApplicationName(QStringLiteral("Harrowview"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(HV_VERSION));
     int exitCode = 0;
+    if (!HasDisplay(argc, argv)) {
+        // --help and --version work anywhere: over SSH, in a script.
+        const QCoreApplication console(argc, argv);
+        if (!ParseAppOptions(QCoreApplication::arguments(), exitCode)) return exitCode;
+        std::fputs("harrowview: no display to show windows on (DISPLAY and WAYLAND_DISPLAY "
+                   "are not set)\n",
+                   stderr);
+        return 1;
+    }
+
+    QApplication application(argc, argv);
     const std::optional<AppOptions> options = ParseAppOptions(QApplication::arguments(), exitCode);
     if (!options) return exitCode;
 
