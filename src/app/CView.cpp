@@ -7,16 +7,7 @@ CView::CView(CDocument& document, int tickPeriodMs, QWidget* parent)
     : QWidget(parent), document(document) {
     timer.setInterval(tickPeriodMs);
     connect(&timer, &QTimer::timeout, this, [this] { Tick(); });
-}
-
-void CView::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (timer.interval() > 0) timer.start();
-}
-
-void CView::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    timer.stop();
+    if (tickPeriodMs > 0) timer.start();
 }
 
 void CView::Print(QPainter& painter, const QRect& page) {

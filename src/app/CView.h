@@ -7,8 +7,10 @@ class CDocument;
 class QPainter;
 class QRect;
 
-// One view of a document. Views poll: each has its own timer, running only
-// while the view is shown, whose tick calls Tick().
+// One view of a document. Views poll: each has its own timer, whose tick
+// calls Tick(). It runs for the view's whole life, minimised or hidden too,
+// since ticks sample and learn (a sky plot's mask, a survey's positions);
+// only painting pauses while nothing is shown, as Qt skips update() then.
 class CView : public QWidget {
     Q_OBJECT
 
@@ -25,9 +27,6 @@ public:
 
 protected:
     virtual void Tick() {}
-
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     CDocument& document;

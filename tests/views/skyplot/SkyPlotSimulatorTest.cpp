@@ -8,6 +8,9 @@
 #include "views/skyplot/CAzimuthElevationDoc.h"
 #include "views/skyplot/CAzimuthElevationView.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -92,6 +95,37 @@ TEST(SkyPlotWithSimulator, LearnedMaskTracesTheHorizon) {
     EXPECT_EQ(learned.open.belowHorizon, 0);
     EXPECT_TRUE(document.IsModified());
     EXPECT_TRUE(app.sink.messages.empty());
+}
+
+// A minimised window goes on learning: after five seconds of receiver data
+// it holds the same mask as a window left open beside it.
+TEST(SkyPlotWithSimulator, MinimisedWindowLearnsLikeAnOpenOne) {
+    SimProcess sim({"--seed", "8", "--satellites", "12"});
+    const std::string path = sim.ReadLine();
+    ASSERT_FALSE(path.empty());
+    TestAppContext app;
+    ASSERT_EQ(app.port.Open(path, 19200), 0);
+    app.receiver.Settings().port = path;
+
+    QMdiArea area;
+    CAzimuthElevationDoc shownDoc(app.context.services, app.profile),
+        minimisedDoc(app.context.services, app.profile);
+    auto* shown = new CAzimuthElevationView(shownDoc, app.context);
+    auto* minimised = new CAzimuthElevationView(minimisedDoc, app.context);
+    area.addSubWindow(shown)->show();
+    area.addSubWindow(minimised)->showMinimized();
+    area.show();
+    app.receiver.Start(0ms);
+    WaitForUi([] { return false; }, 5s);
+    app.receiver.Stop();
+    WaitForUi([] { return false; }, 400ms); // a last tick for both
+
+    ASSERT_FALSE(minimised->isVisible());
+    const MaskEntries& learned = minimisedDoc.Model().Mask().Entries();
+    EXPECT_GT(std::count_if(learned.begin(), learned.end(),
+                            [](const MaskEntry& e) { return e.observed == 1; }),
+              3);
+    EXPECT_TRUE(learned == shownDoc.Model().Mask().Entries());
 }
 
 } // namespace
