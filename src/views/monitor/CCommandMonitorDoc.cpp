@@ -13,8 +13,13 @@ CCommandMonitorDoc::CCommandMonitorDoc(AppContext& context, DocumentServices ser
 }
 
 CCommandMonitorDoc::~CCommandMonitorDoc() {
-    const auto pass = context.receiver.LockPass();
-    context.receiver.SetMonitor(nullptr);
+    {
+        const auto pass = context.receiver.LockPass();
+        context.receiver.SetMonitor(nullptr);
+    }
+    // Closed (or the program quit) in debug mode: a receiver left sending raw
+    // frames would silence every other window until it was reset.
+    if (debugMode.load() == 1) context.port.WriteString("$0\r\n");
 }
 
 // A flag of 0 would hold the window's repaints while the text goes in; this

@@ -42,6 +42,14 @@ TEST_F(MonitorSimulatorTest, QueryRepliesAndDebugFramesRoundTrip) {
         WaitForUi([&] { return Shown().startsWith("$") && Shown().contains("$GPGGA,"); }, 15s))
         << Shown().toStdString();
     EXPECT_GT(state.GetSentenceCount(), decoded);
+
+    // Closed in debug mode, the window puts the receiver back on NMEA.
+    Choose("&Debug Monitor");
+    ASSERT_TRUE(WaitForUi(showsFrames, 15s));
+    document.reset();
+    view.reset();
+    const unsigned closedAt = state.GetSentenceCount();
+    EXPECT_TRUE(WaitForUi([&] { return state.GetSentenceCount() > closedAt + 5; }, 15s));
 }
 
 } // namespace
