@@ -7,10 +7,10 @@
 #include "app/CView.h"
 #include "app/DocumentPrompts.h"
 #include "app/DocumentRegistry.h"
-#include "app/MessageSink.h"
 #include "app/ToolbarIcons.h"
 #include "app/ViewPrinting.h"
 #include "app/WindowLayout.h"
+#include "link/MessageSink.h"
 #include "link/ReceiveThread.h"
 
 #include <QAction>
@@ -193,7 +193,7 @@ void CMainFrame::UpdateCommands() {
     const bool hasFile = frame && frame->Document().HasFile();
     Action(Command::Save)->setEnabled(hasFile);
     Action(Command::SaveAs)->setEnabled(hasFile);
-    Action(Command::Open)->setEnabled(!frame || hasFile);
+    Action(Command::Open)->setEnabled(!frame || OffersFileOpen(frame->Document().Type()));
     const bool printable = frame && frame->FirstView();
     Action(Command::Print)->setEnabled(printable);
     Action(Command::PrintPreview)->setEnabled(printable);
@@ -327,6 +327,11 @@ void CMainFrame::Tick() {
     status->Apply(statusModel.Tick(state, logging));
     // The receive thread stops logging by itself when a write fails.
     if (Action(Command::StartLogFile)->isEnabled() == logging) UpdateCommands();
+    // So is a receiver that came back after it was unplugged.
+    if (const unsigned reconnects = receiver.Reconnects(); reconnects != shownReconnects) {
+        shownReconnects = reconnects;
+        status->SetMessageText(QStringLiteral("Receiver reconnected"));
+    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

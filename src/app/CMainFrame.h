@@ -91,6 +91,7 @@ private:
     WindowManager windows;
     StatusBarModel statusModel;
     QTimer timer;
+    unsigned shownReconnects = 0;
     QPrinter printer;
     std::map<Command, QAction*> actions;
     RecentFiles recent;

@@ -11,6 +11,12 @@ struct DocumentFileType {
     std::string_view filter;    // for the file dialog
 };
 
+// Whether File Open stays available while a window of this type is active:
+// only the navigation and monitor windows, which open nothing, grey it.
+constexpr bool OffersFileOpen(WindowType type) {
+    return type != WindowType::Navigation && type != WindowType::CommandMonitor;
+}
+
 constexpr std::optional<DocumentFileType> FileTypeOf(WindowType type) {
     switch (type) {
     case WindowType::SkyPlot:

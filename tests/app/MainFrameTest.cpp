@@ -207,11 +207,13 @@ TEST_F(MainFrameTest, OpenPutsAFileInTheWindowOfItsTypeAndSaveFollowsTheActiveWi
     EXPECT_EQ(frame->windowTitle(), "Harrowview - Navigation Window");
     EXPECT_FALSE(frame->Action(Command::Save)->isEnabled());
     EXPECT_FALSE(frame->Action(Command::Open)->isEnabled());
+    frame->Action(Command::SignalQuality)->trigger(); // no file, yet a mask may be opened
+    EXPECT_TRUE(frame->Action(Command::Open)->isEnabled());
 
     frame->OpenFile(dir.filePath("notes.txt"));
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].caption, "ERROR");
-    EXPECT_EQ(frame->MdiArea().subWindowList().size(), 2);
+    EXPECT_EQ(frame->MdiArea().subWindowList().size(), 3);
 
     // The file is listed in the File menu, and in the profile for the next start.
     EXPECT_EQ(frame->Recent().Entries(), std::vector<std::string>{mask.toStdString()});
