@@ -1,6 +1,7 @@
 #include "app/StartupSettings.h"
 
 #include "config/ProfileStore.h"
+#include "link/ReceiverPort.h"
 #include "nmea/DecodeSettings.h"
 
 #include <cctype>
@@ -12,7 +13,7 @@ std::string_view ReceiverModelName(int index) {
 }
 
 bool StartupSettings::NetworkLink() const {
-    return PlainDecimal(port) == 99999 && port.find('/') == std::string::npos;
+    return CReceiverPort::IsNetworkPort(port);
 }
 
 int PlainDecimal(std::string_view text) {
@@ -34,9 +35,15 @@ StartupSettings ReadStartupSettings(ProfileStore& profile, DecodeSettings& decod
     StartupSettings settings;
     settings.gpsModel = profile.GetInt(kGpsSection, "GPSModel", 4);
     settings.gpsInitEnable = profile.GetInt(kGpsSection, "GPSInitEnable", 0);
-    settings.port = profile.GetString(kSerialSection, "Port", "1");
-    const std::string baud = profile.GetString(kSerialSection, "Baud", "19200");
+    settings.port = profile.GetString(kSerialSection, "Port", kDefaultPort);
+    std::string baud = profile.GetString(kSerialSection, "Baud", kDefaultBaud);
+    // An emptied value would open "" or set no speed at all: take the default.
+    if (settings.port.find_first_not_of(" \t") == std::string::npos) settings.port = kDefaultPort;
     settings.baud = PlainDecimal(baud);
+    if (settings.baud <= 0) {
+        baud = kDefaultBaud;
+        settings.baud = PlainDecimal(baud);
+    }
     profile.SetString(kSerialSection, "Port", settings.port);
     profile.SetString(kSerialSection, "Baud", baud);
     return settings;

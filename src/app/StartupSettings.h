@@ -17,6 +17,9 @@ inline constexpr std::array<std::string_view, 5> kReceiverModels{
 // Empty for an index that selects no model.
 std::string_view ReceiverModelName(int index);
 
+inline constexpr const char* kDefaultPort = "1";
+inline constexpr const char* kDefaultBaud = "19200";
+
 // What start-up reads from the profile besides the decode flags.
 struct StartupSettings {
     int gpsModel = 4;

@@ -1,6 +1,6 @@
 #include "link/ReceiveThread.h"
 
-#include "app/MessageSink.h"
+#include "link/MessageSink.h"
 #include "link/ReceiverPort.h"
 #include "nmea/ReceiverState.h"
 
@@ -43,7 +43,9 @@ std::unique_lock<std::mutex> ReceiveThread::LockPass() {
 
 void ReceiveThread::Pause() {
     state.SetReceivePaused(1);
-    LockPass(); // returns once the running pass, if any, has ended
+    // Returns once the running pass, if any, has ended; a pass that starts
+    // later finds the flag set under the lock and reads nothing.
+    LockPass();
 }
 
 void ReceiveThread::Resume() {
@@ -65,7 +67,10 @@ void ReceiveThread::Main(std::chrono::milliseconds startDelay) {
     while (state.GetThreadRunning() == 1) {
         if (state.GetReceivePaused() == 0) {
             ProcessReceivedData();
-            if (!Sleep(kPassSleep)) return;
+            // Demo pacing owed by the pass is slept here, off the pass lock,
+            // so the UI never waits for it.
+            const std::chrono::milliseconds paced{pacingOwedMs.exchange(0)};
+            if (!Sleep(kPassSleep + paced)) return;
         } else if (!Sleep(kPausedSleep)) {
             return;
         }
@@ -78,8 +83,9 @@ bool ReceiveThread::StillWanted() const {
 
 void ReceiveThread::ProcessReceivedData() {
     std::lock_guard pass(passMutex);
-    const bool network = settings.port == CReceiverPort::kNetworkPort && settings.demoMode == 0;
-    if (!network && !port.IsOpen()) return; // nothing to read: idle
+    if (state.GetReceivePaused() != 0) return; // paused since the caller looked
+    const bool network = CReceiverPort::IsNetworkPort(settings.port) && settings.demoMode == 0;
+    if (!network && !port.IsOpen() && !Reconnected()) return; // nothing to read: idle
     const size_t count = TakeInput(network);
     framer.SetLog(log.IsOpen() ? &log : nullptr);
     framer.SetMonitor(monitor);
@@ -108,21 +114,44 @@ size_t ReceiveThread::TakeInput(bool network) {
     if (status == CReceiverPort::ReadStatus::EndOfFile && settings.continuousLoop == 1)
         port.Rewind();
     if (status == CReceiverPort::ReadStatus::Gone) {
-        const std::string device = port.DevicePath();
+        lostDevice = port.DevicePath();
+        lostBaud = port.Baud();
+        nextRetry = std::chrono::steady_clock::now() + kRetryPeriod;
         port.Close();
-        messages.ShowMessage("Receiver Disconnected!\n\nThe device " + device +
-                                 " is no longer available. Reconnect the receiver and open the "
-                                 "port again.",
+        messages.ShowMessage("Receiver Disconnected!\n\nThe device " + lostDevice +
+                                 " is no longer available. Reconnect the receiver: Harrowview "
+                                 "opens it again as soon as it is back.",
                              "ERROR", MessageIcon::Stop);
     }
     return count;
 }
 
-// Demo playback paces itself: W ms after every N sentences. Live data is never
-// held back, or a fast receiver would fall behind without end.
+// A receiver that went away is looked for again every few seconds under the
+// same path (a USB receiver plugged in again comes back under its
+// /dev/serial/by-id name), until it opens or the user picks another port.
+bool ReceiveThread::Reconnected() {
+    if (lostDevice.empty() || settings.demoMode != 0) return false;
+    if (CReceiverPort::DeviceFor(settings.port) != lostDevice) {
+        lostDevice.clear();
+        return false;
+    }
+    const auto now = std::chrono::steady_clock::now();
+    if (now < nextRetry) return false;
+    nextRetry = now + kRetryPeriod;
+    if (port.Open(lostDevice, lostBaud, 0, 8, 0, true) != 0) {
+        if (port.IsOpen()) port.Close(); // opened but not configured
+        return false;
+    }
+    lostDevice.clear();
+    ++reconnects;
+    return true;
+}
+
+// Demo playback paces itself: W ms after every N sentences, owed until the
+// pass ends. Live data is never held back, or a fast receiver would fall
+// behind without end.
 void ReceiveThread::Pace(unsigned sentenceCount) {
     if (settings.demoMode != 1 || !port.IsDemoFile()) return;
     const int wait = settings.demoWaitMs, every = std::max(1, settings.demoCount.load());
-    if (wait != 0 && sentenceCount % static_cast<unsigned>(every) == 0)
-        Sleep(std::chrono::milliseconds(wait));
+    if (wait != 0 && sentenceCount % static_cast<unsigned>(every) == 0) pacingOwedMs += wait;
 }

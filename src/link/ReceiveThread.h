@@ -28,6 +28,7 @@ public:
     static constexpr std::chrono::milliseconds kPausedSleep{250};
     static constexpr size_t kReadSize = 1000;
     static constexpr size_t kMaxNetworkText = 12999;
+    static constexpr std::chrono::milliseconds kRetryPeriod{2000};
 
     ReceiveThread(ReceiverState& state, CReceiverPort& port, const DecodeSettings& decode,
                   MessageSink& messages);
@@ -44,7 +45,7 @@ public:
     // a running pass gives up its wait for data so the lock comes quickly.
     std::unique_lock<std::mutex> LockPass();
     // Pauses and returns once no pass is running, so the caller has the port
-    // to itself.
+    // to itself until Resume(): no byte is read in between.
     void Pause();
     void Resume();
 
@@ -60,11 +61,16 @@ public:
     // One pass: read once, echo, frame. Public for tests; the thread calls it.
     void ProcessReceivedData();
 
+    // How often a receiver that went away has been opened again by itself;
+    // the status bar tells the user when it grows.
+    unsigned Reconnects() const { return reconnects.load(); }
+
 private:
     void Main(std::chrono::milliseconds startDelay);
     bool Sleep(std::chrono::milliseconds duration); // false when stopping
     size_t TakeInput(bool network);
     bool StillWanted() const;
+    bool Reconnected();
     void Pace(unsigned sentenceCount);
 
     ReceiverState& state;
@@ -74,6 +80,13 @@ private:
     NmeaLogFile log;
     ReceiveSettings settings;
     MonitorSink* monitor = nullptr;
+    std::atomic<int> pacingOwedMs{0}; // owed by a pass, slept after it
+
+    // The device that went away, while it is looked for again (pass lock).
+    std::string lostDevice;
+    unsigned lostBaud = 0;
+    std::chrono::steady_clock::time_point nextRetry;
+    std::atomic<unsigned> reconnects{0};
 
     std::mutex passMutex;
     std::atomic<int> lockWaiters{0};

@@ -1,6 +1,6 @@
 #include "link/ReceiverPort.h"
 
-#include "app/MessageSink.h"
+#include "link/MessageSink.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -66,7 +66,9 @@ short WaitReadable(int handle, int timeoutMs, const CReceiverPort::WantedCheck& 
 
 CReceiverPort::CReceiverPort(MessageSink& messages) : messages(messages) {}
 
-CReceiverPort::~CReceiverPort() { Release(); }
+CReceiverPort::~CReceiverPort() {
+    Release();
+}
 
 std::string CReceiverPort::DeviceFor(std::string_view port) {
     int number = 0;
@@ -76,11 +78,21 @@ std::string CReceiverPort::DeviceFor(std::string_view port) {
     return std::string(port);
 }
 
+bool CReceiverPort::IsNetworkPort(std::string_view port) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!port.empty() && blank(port.front()))
+        port.remove_prefix(1);
+    while (!port.empty() && blank(port.back()))
+        port.remove_suffix(1);
+    return port == kNetworkPort;
+}
+
 int CReceiverPort::Open(std::string_view port, unsigned baud, uint8_t, uint8_t, uint8_t,
                         bool silent) {
-    if (port == kNetworkPort) return 0;
+    if (IsNetworkPort(port)) return 0;
     Release();
     devicePath = DeviceFor(port);
+    this->baud = baud;
     const int handle = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (handle < 0) return Fail(errno, silent);
     // TIOCEXCL keeps other programs out (root is exempt from it); the lock also

@@ -17,6 +17,9 @@ class CReceiverPort {
 public:
     // The "Port" value that selects the network link instead of a device.
     static constexpr std::string_view kNetworkPort = "99999";
+    // Whether a "Port" value selects the network link: "99999", spaces around
+    // it ignored. The one rule every caller uses.
+    static bool IsNetworkPort(std::string_view port);
     static constexpr int kReadTimeoutMs = 1000;
     static constexpr int kQuietMs = 2;
 
@@ -57,6 +60,7 @@ public:
     bool IsOpen() const { return fd.load() >= 0; }
     bool IsDemoFile() const { return demoFile; }
     const std::string& DevicePath() const { return devicePath; }
+    unsigned Baud() const { return baud; } // of the last device opened
     const std::string& CaptureFileName() const { return captureFileName; }
 
     // The device a "Port" value names: "/dev/ttyUSB0" as is, "3" as /dev/ttyS2.
@@ -72,5 +76,6 @@ private:
     std::atomic<int> fd{-1};
     bool demoFile = false;
     std::string devicePath;
+    unsigned baud = 0;
     std::string captureFileName = "nmea.txt";
 };

@@ -10,11 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -69,19 +71,47 @@ TEST_F(ReceiveThreadTest, DecodesWhatArrivesIncludingSentencesSplitAcrossReads) 
     EXPECT_TRUE(messages.All().empty());
 }
 
-TEST_F(ReceiveThreadTest, PausedThreadLeavesBytesWaitingUntilResumed) {
+// Between Pause() returning and Resume() not one byte is read, even by a pass
+// that saw "not paused" just before Pause(): the second thread stands in for
+// such late passes. Bytes sent meanwhile wait in the line.
+TEST_F(ReceiveThreadTest, NoByteIsReadBetweenPauseAndResume) {
     OpenPty();
     receive.Start(0ms);
-    const auto start = std::chrono::steady_clock::now();
-    state.SetReceivePaused(1);
-    // Within one paused sleep the thread must be out of its pass.
-    { auto lock = receive.LockPass(); }
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 250ms);
+    std::atomic<bool> done{false};
+    std::thread writer([&] {
+        while (!done) {
+            pty.Send(kGga);
+            std::this_thread::sleep_for(1ms);
+        }
+    });
+    std::thread latePasses([&] {
+        while (!done) {
+            receive.ProcessReceivedData();
+            std::this_thread::yield();
+        }
+    });
+    int readWhilePaused = 0;
+    for (int i = 0; i < 100; ++i) {
+        receive.Pause();
+        const unsigned before = state.GetSentenceCount();
+        std::this_thread::sleep_for(2ms);
+        readWhilePaused += state.GetSentenceCount() != before;
+        receive.Resume();
+        std::this_thread::sleep_for(2ms);
+    }
+    done = true;
+    writer.join();
+    latePasses.join();
+    EXPECT_EQ(readWhilePaused, 0);
+    EXPECT_GT(state.GetSentenceCount(), 50u);
+
+    receive.Pause();
+    const unsigned paused = state.GetSentenceCount();
     pty.Send(kGga);
-    std::this_thread::sleep_for(600ms);
-    EXPECT_EQ(state.GetSentenceCount(), 0u);
-    state.SetReceivePaused(0);
-    EXPECT_TRUE(WaitFor([&] { return state.GetSentenceCount() == 1; }));
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(state.GetSentenceCount(), paused);
+    receive.Resume();
+    EXPECT_TRUE(WaitFor([&] { return state.GetSentenceCount() > paused; }));
 }
 
 TEST_F(ReceiveThreadTest, StopIsPromptEvenDuringTheStartDelay) {
@@ -158,7 +188,7 @@ TEST_F(ReceiveThreadTest, DebugMonitorShowsAndLogsRawTextWithoutDecoding) {
 }
 
 TEST_F(ReceiveThreadTest, NetworkTextIsFramedWithItsCarriageReturn) {
-    receive.Settings().port = "99999";
+    receive.Settings().port = " 99999 "; // the profile's spaces do not matter
     RecordingMonitor monitor;
     receive.SetMonitor(&monitor);
     receive.SetNetworkText("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
