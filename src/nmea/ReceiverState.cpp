@@ -8,12 +8,23 @@ constexpr unsigned Bit(StateGroup g) {
     return static_cast<unsigned>(g);
 }
 
-// Copies one value out of a group under its lock; `fallback` when the lock
-// cannot be had.
+// Copies one value out of a group under its lock and remembers it; the
+// remembered value when the lock cannot be had.
 template <typename T, typename Read>
-T ReadLocked(StateLock& lock, T fallback, Read read) {
+T ReadLocked(StateLock& lock, std::atomic<T>& last, Read read) {
     StateLockGuard guard(lock);
-    return guard.Held() ? read() : fallback;
+    if (!guard.Held()) return last.load(std::memory_order_relaxed);
+    const T value = read();
+    last.store(value, std::memory_order_relaxed);
+    return value;
+}
+
+template <typename Group, typename Last>
+Group CopyLocked(StateLock& lock, const Group& group, Last& last) {
+    StateLockGuard guard(lock);
+    std::lock_guard remembered(last.mutex);
+    if (guard.Held()) last.value = group;
+    return last.value;
 }
 
 bool ValidPrn(int prn) {
@@ -89,37 +100,39 @@ void ReceiverState::GetFixTime(int& hour, int& minute, int& second) const {
 }
 
 int ReceiverState::GetPositionUpdateCount() const {
-    return ReadLocked(navLock, 0, [this] { return nav.positionUpdateCount; });
+    return ReadLocked(navLock, last.positionUpdateCount,
+                      [this] { return nav.positionUpdateCount; });
 }
 double ReceiverState::GetHorizontalError() const {
-    return ReadLocked(navLock, 0.0, [this] { return nav.horizontalError; });
+    return ReadLocked(navLock, last.horizontalError, [this] { return nav.horizontalError; });
 }
 double ReceiverState::GetVerticalError() const {
-    return ReadLocked(navLock, 0.0, [this] { return nav.verticalError; });
+    return ReadLocked(navLock, last.verticalError, [this] { return nav.verticalError; });
 }
 int ReceiverState::GetFixQuality() const {
-    return ReadLocked(navLock, 0, [this] { return nav.fixQuality; });
+    return ReadLocked(navLock, last.fixQuality, [this] { return nav.fixQuality; });
 }
 int ReceiverState::GetDifferentialStation() const {
-    return ReadLocked(navLock, 0, [this] { return nav.differentialStation; });
+    return ReadLocked(navLock, last.differentialStation,
+                      [this] { return nav.differentialStation; });
 }
 double ReceiverState::GetDifferentialAge() const {
-    return ReadLocked(navLock, 0.0, [this] { return nav.differentialAge; });
+    return ReadLocked(navLock, last.differentialAge, [this] { return nav.differentialAge; });
 }
 double ReceiverState::GetPDOP() const {
-    return ReadLocked(dopLock, 0.0, [this] { return dop.pdop; });
+    return ReadLocked(dopLock, last.pdop, [this] { return dop.pdop; });
 }
 double ReceiverState::GetHDOP() const {
-    return ReadLocked(dopLock, 0.0, [this] { return dop.hdop; });
+    return ReadLocked(dopLock, last.hdop, [this] { return dop.hdop; });
 }
 double ReceiverState::GetVDOP() const {
-    return ReadLocked(dopLock, 0.0, [this] { return dop.vdop; });
+    return ReadLocked(dopLock, last.vdop, [this] { return dop.vdop; });
 }
 int ReceiverState::GetFixMode() const {
-    return ReadLocked(dopLock, 0, [this] { return dop.fixMode; });
+    return ReadLocked(dopLock, last.fixMode, [this] { return dop.fixMode; });
 }
 int ReceiverState::GetSatellitesInView() const {
-    return ReadLocked(satLock, 0, [this] { return sat.satellitesInView; });
+    return ReadLocked(satLock, last.satellitesInView, [this] { return sat.satellitesInView; });
 }
 
 void ReceiverState::CopySatelliteTable(SatelliteTable& out) const {
@@ -143,16 +156,16 @@ void ReceiverState::GetReceiverMilliseconds(double& value) const {
 }
 
 NavGroup ReceiverState::CopyNav() const {
-    return ReadLocked(navLock, NavGroup{}, [this] { return nav; });
+    return CopyLocked(navLock, nav, lastNav);
 }
 SatGroup ReceiverState::CopySat() const {
-    return ReadLocked(satLock, SatGroup{}, [this] { return sat; });
+    return CopyLocked(satLock, sat, lastSat);
 }
 DopGroup ReceiverState::CopyDop() const {
-    return ReadLocked(dopLock, DopGroup{}, [this] { return dop; });
+    return CopyLocked(dopLock, dop, lastDop);
 }
 ClockGroup ReceiverState::CopyClock() const {
-    return ReadLocked(clockLock, ClockGroup{}, [this] { return clock; });
+    return CopyLocked(clockLock, clock, lastClock);
 }
 
 std::vector<std::string> ReceiverState::TakeReplies() {

@@ -5,6 +5,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -106,7 +107,8 @@ private:
 // What the receiver last reported. Written by the decoders on the receive
 // thread; everyone else reads copies through the accessors, each of which
 // holds one group lock for its copy. An accessor that cannot get its lock
-// leaves its out-arguments as they were and returns zero.
+// leaves its out-arguments as they were, or returns the last value it read:
+// never a fresh zero that a poller would take for news.
 class ReceiverState {
 public:
     void GetPosition(double& latitude, double& longitude, double& altitude) const;
@@ -132,8 +134,8 @@ public:
     void GetClockDrift(double& value) const;
     void GetReceiverMilliseconds(double& value) const;
 
-    // Whole groups copied out under their lock (default values when the lock
-    // cannot be had): for readers that want a consistent set of fields.
+    // Whole groups copied out under their lock (the last copy made when the
+    // lock cannot be had): for readers that want a consistent set of fields.
     NavGroup CopyNav() const;
     SatGroup CopySat() const;
     DopGroup CopyDop() const;
@@ -175,6 +177,24 @@ private:
     SatGroup sat;
     DopGroup dop;
     ClockGroup clock;
+
+    // What the accessors last read, for when a lock cannot be had.
+    template <typename T>
+    struct LastCopy {
+        std::mutex mutex;
+        T value{};
+    };
+    struct LastValues {
+        std::atomic<int> positionUpdateCount{0}, fixQuality{0}, differentialStation{0}, fixMode{0},
+            satellitesInView{0};
+        std::atomic<double> horizontalError{0}, verticalError{0}, differentialAge{0}, pdop{0},
+            hdop{0}, vdop{0};
+    };
+    mutable LastValues last;
+    mutable LastCopy<NavGroup> lastNav;
+    mutable LastCopy<SatGroup> lastSat;
+    mutable LastCopy<DopGroup> lastDop;
+    mutable LastCopy<ClockGroup> lastClock;
 
     std::array<std::string, kMaxQueuedReplies + 1> replies;
     int replyCount = 0;

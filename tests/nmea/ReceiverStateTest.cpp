@@ -63,9 +63,12 @@ TEST(ReceiverState, ClearFixZeroesOnlyPositionModeAndSatelliteCount) {
 }
 
 // A lock that is never released must not hang readers or writers forever:
-// they give up after about three seconds and leave the caller's values alone.
+// they give up after about three seconds and leave the caller's values alone,
+// or give the last value read (a count that fell to 0 would look like news).
 TEST(ReceiverState, AStuckLockTimesOutWithoutReadingTheGroup) {
     ReceiverState state;
+    StateWriter(state, StateGroup::Sat).Sat().satellitesInView = 7;
+    ASSERT_EQ(state.GetSatellitesInView(), 7);
     std::atomic<bool> held{false}, release{false};
     std::thread holder([&] {
         StateWriter w(state, StateGroup::Sat);
@@ -84,11 +87,13 @@ TEST(ReceiverState, AStuckLockTimesOutWithoutReadingTheGroup) {
         static_cast<bool>(StateWriter(state, StateGroup::Nav | StateGroup::Sat));
     const auto waited = std::chrono::steady_clock::now() - start;
     const bool navFreeAgain = static_cast<bool>(StateWriter(state, StateGroup::Nav));
+    const int inView = state.GetSatellitesInView();
     release = true;
     holder.join();
 
     EXPECT_EQ(table[0].prn, 99);
     EXPECT_FALSE(writerGotIn);
+    EXPECT_EQ(inView, 7);
     EXPECT_TRUE(navFreeAgain);                  // a failed writer gives back what it had taken
     EXPECT_GE(waited, std::chrono::seconds(5)); // two bounded waits
     EXPECT_LT(waited, std::chrono::seconds(30));
