@@ -1,5 +1,7 @@
 #include "views/skyplot/MaskFile.h"
 
+#include "config/SafeFileWrite.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -92,14 +94,8 @@ bool ReadMaskFile(const std::string& path, MaskFileContent& out, std::string& er
 }
 
 bool WriteMaskFile(const std::string& path, const MaskFileContent& content, std::string& error) {
-    errno = 0;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) {
-        const std::string bytes = EncodeMaskFile(content);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-    }
-    if (out) return true;
-    error = "Could not write the mask file " + path + ": " + SystemReason() + ".";
+    std::string reason;
+    if (WriteFileSafely(path, EncodeMaskFile(content), reason)) return true;
+    error = "Could not write the mask file " + path + ": " + reason + ".";
     return false;
 }

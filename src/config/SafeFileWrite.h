@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Writes `bytes` as the whole new content of `path` without ever leaving a
+// half-written file: they go to a temporary file beside it, which replaces
+// the old file only once every byte is on disk. On failure the old file is
+// untouched, the temporary file is gone, and `reason` says why (strerror's
+// text). A file that exists but may not be written is refused, as an
+// in-place write would be; a symbolic link keeps pointing where it did.
+bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string& reason);
