@@ -4,6 +4,7 @@
 #include "nmea/DecodeSettings.h"
 #include "nmea/EchoSinks.h"
 #include "nmea/HexDigit.h"
+#include "nmea/NmeaChecksum.h"
 #include "nmea/ReceiverState.h"
 
 #include <cstdio>
@@ -95,10 +96,13 @@ void NmeaFramer::EndWithChecksum() {
     // Reading stops at the first non-hex digit, so "4G" reads as 4.
     const unsigned received = high < 0 ? 0 : low < 0 ? high : high * 16 + low;
     if ((high >= 0 && received == running) || DecodeSettings::On(settings.ignoreChecksum)) {
+        LogAsReceived(true);
         Accept();
-        if (monitor || log) BuildEcho(true);
-        if (log) log->Write(echo);
-        if (monitor) monitor->AppendText(echo, 1);
+        if (monitor) {
+            BuildEcho(true);
+            if (low >= 0) ResealEcho();
+            monitor->AppendText(echo, 1);
+        }
     } else {
         ReportMismatch(received);
     }
@@ -106,10 +110,21 @@ void NmeaFramer::EndWithChecksum() {
 
 void NmeaFramer::EndWithoutChecksum() {
     stage = Stage::Hunt;
+    LogAsReceived(false);
     Accept();
-    if (monitor || log) BuildEcho(false);
-    if (monitor) monitor->AppendText(echo, 1);
-    if (log) log->Write(echo);
+    if (monitor) {
+        BuildEcho(false);
+        monitor->AppendText(echo, 1);
+    }
+}
+
+// The log keeps the sentence as received, before a decoder may mark it (a
+// rejected POLYP fix shows NF on the monitor): replayed, the log decodes to
+// exactly what the live stream did, and nothing the receiver said is lost.
+void NmeaFramer::LogAsReceived(bool withChecksum) {
+    if (!log) return;
+    BuildEcho(withChecksum);
+    log->Write(echo);
 }
 
 void NmeaFramer::Accept() {
@@ -142,6 +157,19 @@ void NmeaFramer::BuildEcho(bool withChecksum) {
     echo.append(address.data(), addressLength).append(1, ',').append(data.data(), length);
     if (withChecksum) echo.append(1, '*').append(checksumText.data(), 2);
     echo.append("\r\n");
+}
+
+// A decoder may rewrite a field it rejects (a POLYP fix marked NF). The
+// monitor's echo then gets a checksum off by as much as the received one was,
+// so the text shown is a sentence that checks as the received one did.
+void NmeaFramer::ResealEcho() {
+    const uint8_t now = NmeaChecksum(std::string_view(echo).substr(1, echo.size() - 6));
+    if (now == running) return;
+    const unsigned received = HexDigitValue(checksumText[0]) * 16 + HexDigitValue(checksumText[1]);
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const unsigned sealed = received ^ running ^ now;
+    echo[echo.size() - 4] = kHex[sealed >> 4];
+    echo[echo.size() - 3] = kHex[sealed & 0xF];
 }
 
 void NmeaFramer::Drop() {

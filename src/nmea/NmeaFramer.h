@@ -48,6 +48,8 @@ private:
     void Accept();
     void ReportMismatch(unsigned received);
     void BuildEcho(bool withChecksum);
+    void ResealEcho();
+    void LogAsReceived(bool withChecksum);
     void Drop();
 
     ReceiverState& state;

@@ -202,19 +202,6 @@ TEST_F(FramerTest, RepliesAreQueuedAsDollarAddressCommaData) {
               (std::vector<std::string>{"$PSYMR,VERSION,1.2", "$PZEKR,RSET,OK", "$PNMRXY,9"}));
 }
 
-TEST_F(FramerTest, RejectedPolypIsEchoedWithNoFixStatus) {
-    const std::string body =
-        "POLYP,123519.00,4807.0380,N,01131.0000,E,592.3,G3,15.0,22.0,0.5,54.7,0,"
-        "1.0,4.5,1.9,2.2,,";
-    framer.Feed(NmeaSentence(body));
-    std::string shown = body;
-    shown.replace(shown.find(",G3,") + 1, 2, "NF");
-    // The checksum characters stay as received.
-    EXPECT_EQ(log.contents, "$" + shown + NmeaSentence(body).substr(body.size() + 1));
-    EXPECT_EQ(state.GetFixQuality(), 0);
-    EXPECT_EQ(state.GetFixMode(), 3);
-}
-
 TEST_F(FramerTest, PacingHookSeesEveryCountedSentence) {
     std::vector<unsigned> seen;
     framer.SetPacing([&](unsigned count) { seen.push_back(count); });

@@ -4,6 +4,8 @@
 #include "InspectReport.h"
 
 #include "config/IniProfileStore.h"
+#include "link/MessageSink.h"
+#include "link/NmeaLogFile.h"
 #include "nmea/CommentLineFilter.h"
 #include "nmea/DecodeSettings.h"
 #include "nmea/NmeaFramer.h"
@@ -18,19 +20,29 @@
 
 namespace {
 
+// A tool has no message boxes: what the user must see goes to standard error.
+class StderrMessages : public MessageSink {
+public:
+    void ShowMessage(std::string_view text, std::string_view, MessageIcon) override {
+        std::fprintf(stderr, "nmea-inspect: %.*s\n", static_cast<int>(text.size()), text.data());
+    }
+};
+
 constexpr size_t kChunk = 1000; // what one pass of the receive thread reads
 
 void Usage(std::FILE* to) {
-    std::fputs("usage: nmea-inspect [--skip-comments] [--profile FILE] [CAPTURE]\n"
+    std::fputs("usage: nmea-inspect [--skip-comments] [--profile FILE] [--log FILE] [CAPTURE]\n"
                "Decodes CAPTURE (standard input when absent) and writes JSON lines:\n"
                "a fix after every position update, a sky after every complete\n"
-               "satellite report, and a summary at the end.\n",
+               "satellite report, and a summary at the end. --log FILE writes what\n"
+               "Harrowview's NMEA log would hold for the same input.\n",
                to);
 }
 
 struct Options {
     bool skipComments = false;
     std::string profile;
+    std::string log;
     std::string input;
 };
 
@@ -41,6 +53,8 @@ bool ParseArgs(int argc, char** argv, Options& o) {
             o.skipComments = true;
         } else if (arg == "--profile" && i + 1 < argc) {
             o.profile = argv[++i];
+        } else if (arg == "--log" && i + 1 < argc) {
+            o.log = argv[++i];
         } else if (arg == "--help" || arg == "-h") {
             Usage(stdout);
             std::exit(0);
@@ -86,6 +100,12 @@ int main(int argc, char** argv) {
 
     ReceiverState state;
     NmeaFramer framer(state, settings);
+    StderrMessages messages;
+    NmeaLogFile log(messages);
+    if (!options.log.empty()) {
+        if (!log.Create(options.log)) return 1;
+        framer.SetLog(&log);
+    }
     int lastUpdate = 0;
     framer.SetObserver([&](std::string_view address, std::string_view data) {
         const int update = state.GetPositionUpdateCount();
@@ -107,9 +127,12 @@ int main(int argc, char** argv) {
             chunk = kept;
         }
         framer.Feed(chunk);
+        log.Flush();
     }
     const bool readError = std::ferror(in);
     if (in != stdin) std::fclose(in);
+    const bool logged = options.log.empty() || log.IsOpen();
+    log.Close();
     std::cout << InspectReport::Summary(state.GetSentenceCount(), framer.ChecksumErrors(),
                                         framer.Dropped())
               << '\n';
@@ -117,5 +140,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "nmea-inspect: read error: %s\n", std::strerror(errno));
         return 1;
     }
-    return 0;
+    return logged ? 0 : 1; // a log that failed part way was reported
 }
