@@ -72,13 +72,10 @@ TEST(WindowPlacement, ParseTakesExactlyTheRightCountOfDecimalIntegers) {
 }
 
 TEST(WindowPlacement, SaveWritesMinAndMaxPositionsAsMinusOne) {
-    const std::vector<std::pair<WindowPoint, WindowPoint>> positions = {
-        {{5, 6}, {7, 8}},
-        {{100000, 100000}, {100000, 100000}},
-        {{-32000, -32000}, {100001, 5}},
-        {{3, 200000}, {0, 0}},
-    };
-    for (const auto& [min, max] : positions) {
+    for (const auto& [min, max] : {std::pair<WindowPoint, WindowPoint>{{5, 6}, {7, 8}},
+                                   {{100000, 100000}, {100000, 100000}},
+                                   {{-32000, -32000}, {100001, 5}},
+                                   {{3, 200000}, {0, 0}}}) {
         MemoryProfileStore profile;
         const WindowPlacement main = Placement(ShowState::Normal, {1, 2, 3, 4}, min, max);
         SaveLayout(profile, main, {{WindowType::Survey, main}, {WindowType::Ttff, main}});
@@ -90,13 +87,20 @@ TEST(WindowPlacement, SaveWritesMinAndMaxPositionsAsMinusOne) {
     }
 }
 
-TEST(WindowPlacement, LoadReadsBackTwoOfOneTypeAndNoMoreThanTheSavedCount) {
+// Children are read only under a valid "Main", at most the saved count of
+// them, up to the first broken entry.
+TEST(WindowPlacement, LoadReadsBackTwoOfOneTypeUpToTheCountOrABrokenEntry) {
     MemoryProfileStore profile;
     SaveLayout(profile, kMain, kChildren);
     EXPECT_EQ(LoadLayout(profile).main, kMain);
     EXPECT_EQ(LoadLayout(profile).children, kChildren);
+    profile.SetString(kLayoutSection, "WINDOW1", "150,44,0,1,-1,-1,-1,-1,0,500,0"); // 11 numbers
+    EXPECT_EQ(LoadLayout(profile).children, std::vector<ChildPlacement>{kChildren[0]});
     SaveLayout(profile, kMain, {kChildren[1]}); // WINDOW1 and WINDOW2 stay in the profile
     EXPECT_EQ(LoadLayout(profile).children, std::vector<ChildPlacement>{kChildren[1]});
+    profile.SetString(kLayoutSection, "Main", "44,0,1,-1");
+    EXPECT_FALSE(LoadLayout(profile).main);
+    EXPECT_TRUE(LoadLayout(profile).children.empty());
 }
 
 } // namespace
