@@ -23,16 +23,13 @@ protected:
     ScriptedPrompts prompts;
 };
 
-TEST_F(DocumentTest, FileTypesComeFromTheWindowType) {
-    EXPECT_EQ(Make(WindowType::SkyPlot)->DefaultExtension(), ".msk");
-    EXPECT_EQ(Make(WindowType::Survey)->DefaultExtension(), ".pth");
-    EXPECT_EQ(Make(WindowType::Ttff)->DefaultExtension(), ".ttf");
+TEST_F(DocumentTest, WindowTypesWithoutAFileHaveNothingToLose) {
     for (WindowType none :
          {WindowType::SignalQuality, WindowType::Navigation, WindowType::CommandMonitor}) {
         auto doc = Make(none);
         EXPECT_FALSE(doc->HasFile());
         EXPECT_TRUE(doc->Filter().empty());
-        // Nothing to lose: no question, and saving has nothing to do.
+        // No question, and saving has nothing to do.
         doc->SetModified(true);
         EXPECT_TRUE(doc->CanClose());
         EXPECT_TRUE(doc->Save());
@@ -40,26 +37,22 @@ TEST_F(DocumentTest, FileTypesComeFromTheWindowType) {
     EXPECT_TRUE(prompts.askedTitles.empty());
 }
 
+// Through Write and Read; failures become error messages and change nothing.
 TEST_F(DocumentTest, SavesAndOpensThroughWriteAndRead) {
-    auto doc = Make();
+    auto doc = Make(), other = Make();
     doc->text = "1,2,3\n";
-    doc->SetModified(true);
+    for (CDocument* d : {doc.get(), other.get()})
+        d->SetModified(true);
     ASSERT_TRUE(doc->SaveAs(Path("a.pth")));
-    EXPECT_EQ(FileText(Path("a.pth")), "1,2,3\n");
-    EXPECT_EQ(doc->PathName(), Path("a.pth"));
-    EXPECT_FALSE(doc->IsModified());
-
-    auto other = Make();
-    other->SetModified(true);
     ASSERT_TRUE(other->Open(Path("a.pth")));
+    EXPECT_EQ(FileText(Path("a.pth")), "1,2,3\n");
     EXPECT_EQ(other->text, "1,2,3\n");
-    EXPECT_EQ(other->PathName(), Path("a.pth"));
-    EXPECT_FALSE(other->IsModified());
+    for (CDocument* d : {doc.get(), other.get()}) {
+        EXPECT_EQ(d->PathName(), Path("a.pth"));
+        EXPECT_FALSE(d->IsModified());
+    }
     EXPECT_TRUE(sink.messages.empty());
-}
 
-TEST_F(DocumentTest, FailuresBecomeErrorMessagesAndChangeNothing) {
-    auto doc = Make();
     doc->SetPathName(Path("kept.pth"));
     doc->SetModified(true);
     EXPECT_FALSE(doc->Open(Path("missing.pth")));
@@ -124,8 +117,7 @@ TEST_F(DocumentTest, SavePromptAnswers) {
             EXPECT_EQ(doc->PathName(), Path(c.saved.c_str()));
         }
     }
-    ASSERT_EQ(sink.messages.size(), 1u); // the failing save
-    EXPECT_EQ(sink.messages[0].text, "Cannot write " + Path("no/such/dir.pth"));
+    EXPECT_EQ(sink.messages.size(), 1u); // the failing save
 }
 
 TEST_F(DocumentTest, RegistryHoldsOneDocumentPerTypeUntilItGoes) {

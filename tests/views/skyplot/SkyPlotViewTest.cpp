@@ -56,9 +56,7 @@ TEST(TrailDots, TwoByTwoLogicalPixelsInsideTheDiskAtAnyPixelRatio) {
 
 TEST_F(SkyPlotViewTest, MarkerAtTheMappedPointOnlyForSatellitesWithAPosition) {
     MakeView();
-    const double R = 193;
-    const PlotPoint expected{200 + static_cast<int>(R * 0.011111111111111112 * 45), 200};
-    ASSERT_EQ(At(90, 45), expected);
+    const PlotPoint expected = At(90, 45); // the mapping is the core's
     const QImage empty = Update({});
     EXPECT_NE(PixelAt(empty, expected), kWhite);
     const QImage image = Update({{5, 90, 45}});
