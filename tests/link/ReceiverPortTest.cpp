@@ -52,6 +52,7 @@ TEST(ReceiverPort, OpenFailuresAreReportedWithTheirTexts) {
         EXPECT_EQ(messages.All()[0].caption, caption);
         EXPECT_EQ(messages.All()[0].icon, MessageIcon::Stop) << text;
         port.Close();
+        EXPECT_FALSE(port.IsOpen());
     }
     EXPECT_EQ(messages.beeps, 1);
     EXPECT_EQ(port.Open("/dev/no-such-receiver", 19200, 0, 8, 0, true), -1); // silent
