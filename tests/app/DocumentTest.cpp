@@ -23,16 +23,13 @@ protected:
     ScriptedPrompts prompts;
 };
 
-TEST_F(DocumentTest, FileTypesComeFromTheWindowType) {
-    EXPECT_EQ(Make(WindowType::SkyPlot)->DefaultExtension(), ".msk");
-    EXPECT_EQ(Make(WindowType::Survey)->DefaultExtension(), ".pth");
-    EXPECT_EQ(Make(WindowType::Ttff)->DefaultExtension(), ".ttf");
+TEST_F(DocumentTest, WindowTypesWithoutAFileHaveNothingToLose) {
     for (WindowType none :
          {WindowType::SignalQuality, WindowType::Navigation, WindowType::CommandMonitor}) {
         auto doc = Make(none);
         EXPECT_FALSE(doc->HasFile());
         EXPECT_TRUE(doc->Filter().empty());
-        // Nothing to lose: no question, and saving has nothing to do.
+        // No question, and saving has nothing to do.
         doc->SetModified(true);
         EXPECT_TRUE(doc->CanClose());
         EXPECT_TRUE(doc->Save());
@@ -40,26 +37,22 @@ TEST_F(DocumentTest, FileTypesComeFromTheWindowType) {
     EXPECT_TRUE(prompts.askedTitles.empty());
 }
 
+// Through Write and Read; failures become error messages and change nothing.
 TEST_F(DocumentTest, SavesAndOpensThroughWriteAndRead) {
-    auto doc = Make();
+    auto doc = Make(), other = Make();
     doc->text = "1,2,3\n";
-    doc->SetModified(true);
+    for (CDocument* d : {doc.get(), other.get()})
+        d->SetModified(true);
     ASSERT_TRUE(doc->SaveAs(Path("a.pth")));
-    EXPECT_EQ(FileText(Path("a.pth")), "1,2,3\n");
-    EXPECT_EQ(doc->PathName(), Path("a.pth"));
-    EXPECT_FALSE(doc->IsModified());
-
-    auto other = Make();
-    other->SetModified(true);
     ASSERT_TRUE(other->Open(Path("a.pth")));
+    EXPECT_EQ(FileText(Path("a.pth")), "1,2,3\n");
     EXPECT_EQ(other->text, "1,2,3\n");
-    EXPECT_EQ(other->PathName(), Path("a.pth"));
-    EXPECT_FALSE(other->IsModified());
+    for (CDocument* d : {doc.get(), other.get()}) {
+        EXPECT_EQ(d->PathName(), Path("a.pth"));
+        EXPECT_FALSE(d->IsModified());
+    }
     EXPECT_TRUE(sink.messages.empty());
-}
 
-TEST_F(DocumentTest, FailuresBecomeErrorMessagesAndChangeNothing) {
-    auto doc = Make();
     doc->SetPathName(Path("kept.pth"));
     doc->SetModified(true);
     EXPECT_FALSE(doc->Open(Path("missing.pth")));
@@ -83,58 +76,48 @@ TEST_F(DocumentTest, ModifiedSignalsOnlyChanges) {
     EXPECT_EQ(seen, (std::vector<bool>{true, false}));
 }
 
+// Yes saves (asking for a path only when there is none, and adding the
+// type's extension to one typed without), No closes without saving, Cancel
+// keeps the window; so do a cancelled path dialog and a failing save.
 TEST_F(DocumentTest, SavePromptAnswers) {
     EXPECT_EQ(SaveChangesText("Survey Window"), "Save changes to Survey Window?");
-
-    auto clean = Make();
-    EXPECT_TRUE(clean->CanClose());
+    EXPECT_TRUE(Make()->CanClose());
     EXPECT_TRUE(prompts.askedTitles.empty()) << "an unmodified document is not asked about";
-
-    auto doc = Make();
-    doc->text = "x";
-    doc->SetPathName(Path("p.pth"));
-    doc->SetModified(true);
-
-    prompts.answer = SaveAnswer::Cancel;
-    EXPECT_FALSE(doc->CanClose());
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("p.pth"))));
-    EXPECT_EQ(prompts.askedTitles, std::vector<QString>{"Survey Window"});
-
-    prompts.answer = SaveAnswer::No;
-    EXPECT_TRUE(doc->CanClose());
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("p.pth"))));
-
-    prompts.answer = SaveAnswer::Yes;
-    EXPECT_TRUE(doc->CanClose());
-    EXPECT_EQ(FileText(Path("p.pth")), "x");
-    EXPECT_TRUE(prompts.askedFilters.empty()) << "a known path is not asked for";
-}
-
-TEST_F(DocumentTest, YesWithoutAPathAsksForOne) {
-    auto doc = Make();
-    doc->text = "y";
-    doc->SetModified(true);
-    prompts.answer = SaveAnswer::Yes;
-
-    prompts.path = ""; // the dialog cancelled: the window stays
-    EXPECT_FALSE(doc->CanClose());
-    EXPECT_TRUE(doc->IsModified());
-
-    prompts.path = Path("named"); // typed without extension: the type's is added
-    EXPECT_TRUE(doc->CanClose());
-    EXPECT_EQ(prompts.askedFilters, (std::vector<std::string>(2, "Path Files (*.pth)")));
-    EXPECT_EQ(prompts.askedExtension, ".pth");
-    EXPECT_EQ(doc->PathName(), Path("named.pth"));
-    EXPECT_EQ(FileText(Path("named.pth")), "y");
-}
-
-TEST_F(DocumentTest, YesWithAFailingSaveKeepsTheWindow) {
-    auto doc = Make();
-    doc->SetPathName(Path("no/such/dir.pth"));
-    doc->SetModified(true);
-    prompts.answer = SaveAnswer::Yes;
-    EXPECT_FALSE(doc->CanClose());
-    EXPECT_EQ(sink.messages.size(), 1u);
+    const struct {
+        SaveAnswer answer;
+        std::string path, chosen;
+        bool closes;
+        std::string saved;
+    } cases[] = {
+        {SaveAnswer::Cancel, "cancel.pth", "", false, ""},
+        {SaveAnswer::No, "no.pth", "", true, ""},
+        {SaveAnswer::Yes, "yes.pth", "", true, "yes.pth"},
+        {SaveAnswer::Yes, "", "", false, ""},
+        {SaveAnswer::Yes, "", "named", true, "named.pth"},
+        {SaveAnswer::Yes, "no/such/dir.pth", "", false, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path + " " + c.chosen);
+        prompts = {};
+        prompts.answer = c.answer;
+        prompts.path = c.chosen.empty() ? "" : Path(c.chosen.c_str());
+        auto doc = Make();
+        doc->text = "x";
+        if (!c.path.empty()) doc->SetPathName(Path(c.path.c_str()));
+        doc->SetModified(true);
+        EXPECT_EQ(doc->CanClose(), c.closes);
+        EXPECT_EQ(prompts.askedTitles, std::vector<QString>{"Survey Window"});
+        EXPECT_EQ(prompts.askedFilters,
+                  std::vector<std::string>(c.path.empty(), "Path Files (*.pth)"));
+        EXPECT_EQ(prompts.askedExtension, c.path.empty() ? ".pth" : "");
+        EXPECT_EQ(doc->IsModified(), c.saved.empty());
+        EXPECT_EQ(FileText(Path(c.path.empty() ? c.saved.c_str() : c.path.c_str())),
+                  c.saved.empty() ? "" : "x");
+        if (!c.saved.empty()) {
+            EXPECT_EQ(doc->PathName(), Path(c.saved.c_str()));
+        }
+    }
+    EXPECT_EQ(sink.messages.size(), 1u); // the failing save
 }
 
 TEST_F(DocumentTest, RegistryHoldsOneDocumentPerTypeUntilItGoes) {

@@ -33,6 +33,10 @@ struct Shown {
         std::lock_guard lock(mutex);
         return boxes;
     }
+    size_t Beeps() {
+        std::lock_guard lock(mutex);
+        return beeps.size();
+    }
     std::mutex mutex;
     std::vector<Box> boxes;
     std::vector<QThread*> beeps;
@@ -108,24 +112,19 @@ TEST(QtMessageSink, BoxShowsTextCaptionAndIconAsGiven) {
 // The real box: modal, on screen while ShowMessage waits, closed by OK.
 TEST(QtMessageSink, OnTheUiThreadTheBoxIsModalUntilClosed) {
     QtMessageSink sink;
-    QString seenText, seenCaption;
-    bool seenVisible = false;
+    std::tuple<QString, QString, bool> seen;
     QTimer closer;
     closer.setInterval(20);
     QObject::connect(&closer, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
-        seenText = box->text();
-        seenCaption = box->windowTitle();
-        seenVisible = box->isVisible();
+        seen = {box->text(), box->windowTitle(), box->isVisible()};
         box->button(QMessageBox::Ok)->click();
     });
     closer.start();
     sink.ShowMessage("Communication Port Not Found!", "Harrowview", MessageIcon::Stop);
     closer.stop();
-    EXPECT_EQ(seenText, "Communication Port Not Found!");
-    EXPECT_EQ(seenCaption, "Harrowview");
-    EXPECT_TRUE(seenVisible);
+    EXPECT_EQ(seen, std::tuple("Communication Port Not Found!", "Harrowview", true));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -141,20 +140,14 @@ TEST(QtMessageSink, FromAnotherThreadReturnsAtOnceAndTheUiThreadShowsTheBoxes) {
     }));
     EXPECT_TRUE(shown.Boxes().empty()) << "shown before the UI thread processed events";
 
-    ASSERT_TRUE(WaitForUi([&] { return shown.Boxes().size() == 2; }));
+    ASSERT_TRUE(WaitForUi([&] { return shown.Boxes().size() == 2 && shown.Beeps() == 1; }));
     const auto boxes = shown.Boxes();
-    EXPECT_EQ(boxes[0].text, "first");
-    EXPECT_EQ(boxes[0].caption, "Receiver");
-    EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(boxes[1].text, "second");
-    EXPECT_EQ(boxes[1].icon, QMessageBox::Warning);
-    for (const auto& box : boxes)
-        EXPECT_EQ(box.thread, QThread::currentThread());
-    ASSERT_TRUE(WaitForUi([&] {
-        std::lock_guard lock(shown.mutex);
-        return shown.beeps.size() == 1;
-    }));
-    EXPECT_EQ(shown.beeps[0], QThread::currentThread());
+    EXPECT_EQ(std::tuple(boxes[0].text, boxes[0].caption, boxes[0].icon),
+              std::tuple("first", "Receiver", QMessageBox::Critical));
+    EXPECT_EQ(std::tuple(boxes[1].text, boxes[1].caption, boxes[1].icon),
+              std::tuple("second", "", QMessageBox::Warning));
+    for (QThread* thread : {boxes[0].thread, boxes[1].thread, shown.beeps[0]})
+        EXPECT_EQ(thread, QThread::currentThread());
 }
 
 // A box posted to a sink that is gone by the time the UI thread looks is

@@ -4,39 +4,19 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <map>
 #include <optional>
 #include <set>
-#include <string>
-#include <tuple>
-#include <vector>
 
 namespace {
 
-const std::string kGga = "GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,";
-
-void SetFix(ReceiverState& state, int quality, int mode, int station, double age) {
-    StateWriter w(state, StateGroup::Nav | StateGroup::Dop);
-    w.Nav().fixQuality = quality;
-    w.Nav().differentialStation = station;
-    w.Nav().differentialAge = age;
-    w.Dop().fixMode = mode;
-}
-
 TEST(StatusBarModel, ReceiveLedOffWhenIdleGreyAtTheHundredthIdleTickOnAtASentence) {
-    struct Case {
-        std::set<int> sentenceTicks; // a sentence arrives just before these ticks
-        std::map<int, LedMode> changes;
-    };
-    const std::set<int> steady = [] {
-        std::set<int> all;
-        for (int t = 0; t <= 250; ++t)
-            all.insert(t);
-        return all;
-    }();
-    const std::vector<Case> cases = {
+    std::set<int> steady;
+    for (int t = 0; t <= 250; ++t)
+        steady.insert(t);
+    // A sentence arrives just before these ticks; the changes the LED shows.
+    const std::pair<std::set<int>, std::map<int, LedMode>> cases[] = {
         {{}, {{1, LedMode::Off}, {100, LedMode::Disabled}}},
         {{0, 1, 2, 3}, {{1, LedMode::On}, {4, LedMode::Off}, {103, LedMode::Disabled}}},
         {{50},
@@ -45,41 +25,37 @@ TEST(StatusBarModel, ReceiveLedOffWhenIdleGreyAtTheHundredthIdleTickOnAtASentenc
          {{1, LedMode::Off}, {100, LedMode::Disabled}, {180, LedMode::On}, {181, LedMode::Off}}},
         {steady, {{1, LedMode::On}}}, // no rewrite while it stays on
     };
-    for (const Case& c : cases) {
+    for (const auto& [sentenceTicks, expected] : cases) {
         ReceiverState state;
         StatusBarModel model;
         std::map<int, LedMode> changes;
-        if (c.sentenceTicks.count(0)) Feed(state, {kGga}); // before the first tick
-        for (int tick = 1; tick <= 250; ++tick) {
-            if (c.sentenceTicks.count(tick)) Feed(state, {kGga});
-            if (auto led = model.Tick(state, false).receiveLed) changes[tick] = *led;
+        for (int tick = 0; tick <= 250; ++tick) {
+            if (sentenceTicks.count(tick))
+                Feed(state, {"GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"});
+            if (auto led = tick ? model.Tick(state, false).receiveLed : std::nullopt)
+                changes[tick] = *led;
         }
-        EXPECT_EQ(changes, c.changes) << c.sentenceTicks.size() << " sentences";
+        EXPECT_EQ(changes, expected) << sentenceTicks.size() << " sentences";
     }
 }
 
 TEST(StatusBarModel, LogLedFollowsTheLogFileAndLedCellsFitTheStrip) {
     ReceiverState state;
     StatusBarModel model;
-    EXPECT_EQ(model.Tick(state, false).logLed, LedMode::Disabled);
-    EXPECT_EQ(model.Tick(state, false).logLed, std::nullopt);
-    EXPECT_EQ(model.Tick(state, true).logLed, LedMode::On);
-    EXPECT_EQ(model.Tick(state, true).logLed, std::nullopt);
-    EXPECT_EQ(model.Tick(state, false).logLed, LedMode::Disabled);
-
+    for (const auto& [open, led] : {std::pair{false, std::optional(LedMode::Disabled)},
+                                    {false, std::nullopt},
+                                    {true, LedMode::On},
+                                    {true, std::nullopt},
+                                    {false, LedMode::Disabled}})
+        EXPECT_EQ(model.Tick(state, open).logLed, led);
     EXPECT_EQ(LedImageCell(kReceiveLedStyle, LedMode::Disabled), (LedCell{32, 16}));
     EXPECT_EQ(LedImageCell(kLogLedStyle, LedMode::Off), (LedCell{16, 0}));
-    const LedCell last = LedImageCell({LedColour::Blue, LedShape::Square}, LedMode::Disabled);
-    EXPECT_EQ(last, (LedCell{(kLedStripColumns - 1) * 16, (kLedStripRows - 1) * 16}));
+    EXPECT_EQ(LedImageCell({LedColour::Blue, LedShape::Square}, LedMode::Disabled),
+              (LedCell{(kLedStripColumns - 1) * 16, (kLedStripRows - 1) * 16}));
 }
 
 TEST(StatusBarModel, FixPaneTextByQuality) {
-    struct Case {
-        int quality, mode, station;
-        double age;
-        std::string text;
-    };
-    const std::vector<Case> cases = {
+    const std::tuple<int, int, int, double, std::string> cases[] = {
         {0, 1, 0, 0, "Fix Invalid"},
         {1, 1, 0, 0, "GPS Fix Available"},
         {1, 2, 0, 0, "2D GPS"},
@@ -95,29 +71,19 @@ TEST(StatusBarModel, FixPaneTextByQuality) {
         {9, 3, 0, 0, ""},
         {-1, 3, 0, 0, ""},
     };
-    for (const Case& c : cases) {
-        ReceiverState state;
-        SetFix(state, c.quality, c.mode, c.station, c.age);
-        EXPECT_EQ(StatusBarModel().Tick(state, false).fixText, c.text) << "quality " << c.quality;
-    }
+    for (const auto& [quality, mode, station, age, text] : cases)
+        EXPECT_EQ(FixText(quality, mode, station, age), text) << "quality " << quality;
 }
 
-TEST(StatusBarModel, FixPaneKeepsItsInitialTextUntilAnInputLeavesZero) {
+// From all-zero inputs, which keep the initial text, the pane is rewritten
+// once for each change of what it shows.
+TEST(StatusBarModel, FixPaneRewrittenOnceForEachChangedText) {
     ReceiverState state;
     StatusBarModel model;
-    for (int tick = 0; tick < 5; ++tick)
-        EXPECT_FALSE(model.Tick(state, false).fixText);
-    Feed(state, {"GPGSA,A,1,,,,,,,,,,,,,,,"}); // no fix, but the mode is now set
-    EXPECT_EQ(model.Tick(state, false).fixText, "Fix Invalid");
-    Feed(state, {"GPGGA,123520,4807.038,N,01131.000,W,2,08,0.9,100.0,M,,M,3.5,0012",
-                 "GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1"});
-    EXPECT_EQ(model.Tick(state, false).fixText, "Diff ID:0012 Age:3.5");
-}
-
-TEST(StatusBarModel, FixPaneRewrittenOnceForEachChangedInput) {
-    ReceiverState state;
-    StatusBarModel model;
-    const std::vector<std::tuple<int, int, int, double, std::optional<std::string>>> steps = {
+    const std::tuple<int, int, int, double, std::optional<std::string>> steps[] = {
+        {0, 0, 0, 0, std::nullopt},
+        {0, 0, 0, 0, std::nullopt},
+        {0, 1, 0, 0, "Fix Invalid"}, // no fix, but the mode is now set
         {2, 3, 12, 3.5, "Diff ID:0012 Age:3.5"},
         {2, 3, 12, 3.5, std::nullopt},
         {2, 3, 12, 4.5, "Diff ID:0012 Age:4.5"},
@@ -130,9 +96,15 @@ TEST(StatusBarModel, FixPaneRewrittenOnceForEachChangedInput) {
         {2, 3, 1, std::nan(""), std::nullopt}, // NaN != NaN must not rewrite every tick
     };
     for (const auto& [quality, mode, station, age, text] : steps) {
-        SetFix(state, quality, mode, station, age);
+        {
+            StateWriter w(state, StateGroup::Nav | StateGroup::Dop);
+            w.Nav().fixQuality = quality;
+            w.Nav().differentialStation = station;
+            w.Nav().differentialAge = age;
+            w.Dop().fixMode = mode;
+        }
         EXPECT_EQ(model.Tick(state, false).fixText, text)
-            << quality << "/" << station << "/" << age;
+            << quality << "/" << mode << "/" << station << "/" << age;
     }
 }
 

@@ -62,44 +62,31 @@ TEST_F(WindowLayoutTest, SaveAndRestoreRoundTrip) {
     EXPECT_EQ(restoredSignal->NormalRect(), QRect(5, 6, 320, 200));
 }
 
-TEST_F(WindowLayoutTest, BrokenEntriesLimitWhatIsRestored) {
+// Which entries the profile yields is the placement parser's business; the
+// windows made from them are this one's.
+TEST_F(WindowLayoutTest, EntriesOfOneOrAnUnknownTypeOpenOneOrNoWindow) {
     const std::string sky = "134,44,0,1,-1,-1,-1,-1,10,310,20,270";
-    const std::string nav = "150,44,0,1,-1,-1,-1,-1,0,500,0,150";
-    const std::string goodMain = "44,0,1,-1,-1,-1,-1,40,1040,50,750";
-    const struct {
-        const char* name;
-        std::string main;
-        std::vector<std::string> entries;
-        std::vector<std::string> opened;
-    } cases[] = {
-        {"empty profile", "", {}, {}},
-        {"corrupt Main ignores every entry", "44,0,1,-1", {sky, nav}, {}},
-        {"11 numbers end the restore there",
-         goodMain,
-         {sky, "150,44,0,1,-1,-1,-1,-1,0,500,0", nav},
-         {"Azimuth & Elevation Window"}},
-        {"two entries of one type open one window",
-         goodMain,
-         {sky, "134,44,0,1,-1,-1,-1,-1,50,350,60,310"},
-         {"Azimuth & Elevation Window"}},
-        {"an unknown type id is skipped",
-         goodMain,
-         {"999" + sky.substr(3), nav},
+    const std::string main = "44,0,1,-1,-1,-1,-1,40,1040,50,750";
+    // The main window shows without a layout, too.
+    const std::tuple<std::string, std::vector<std::string>, std::vector<std::string>> cases[] = {
+        {"", {}, {}},
+        {main, {sky, "134,44,0,1,-1,-1,-1,-1,50,350,60,310"}, {"Azimuth & Elevation Window"}},
+        {main,
+         {"999" + sky.substr(3), "150,44,0,1,-1,-1,-1,-1,0,500,0,150"},
          {"Navigation Window"}},
     };
     CloseFrame();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        profile.SetString("WindowPosition", "Main", c.main);
-        profile.SetInt("WindowPosition", "NumOfWindows", static_cast<int>(c.entries.size()));
-        for (size_t i = 0; i < c.entries.size(); ++i)
-            profile.SetString("WindowPosition", ChildKey(static_cast<int>(i)), c.entries[i]);
+    for (const auto& [mainText, entries, expected] : cases) {
+        profile.SetString("WindowPosition", "Main", mainText);
+        profile.SetInt("WindowPosition", "NumOfWindows", static_cast<int>(entries.size()));
+        for (size_t i = 0; i < entries.size(); ++i)
+            profile.SetString("WindowPosition", ChildKey(static_cast<int>(i)), entries[i]);
         Restore();
         EXPECT_TRUE(frame->isVisible());
         std::vector<std::string> opened;
         for (QMdiSubWindow* child : Children())
             opened.push_back(child->windowTitle().toStdString());
-        EXPECT_EQ(opened, c.opened);
+        EXPECT_EQ(opened, expected);
         // Where a sky plot opens, the first of its entries placed it.
         if (CChildFrame* skyFrame = frame->Windows().FrameOf(WindowType::SkyPlot)) {
             EXPECT_EQ(skyFrame->geometry(), QRect(10, 20, 300, 250));

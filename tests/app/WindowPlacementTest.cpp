@@ -44,27 +44,26 @@ TEST(WindowPlacement, ParseTakesExactlyTheRightCountOfDecimalIntegers) {
         std::string text;
         bool validMain, validChild;
     };
-    const std::vector<Case> cases = {
-        {kMainText, true, false},
-        {"130," + kMainText, false, true},
-        {"-2147483648,0,1,0,0,0,0,0,0,0,2147483647", true, false},
-        {"", false, false},
-        {"44,0,3,-1,-1,-1,-1,10,810,20", false, false}, // 10 numbers
-        {kMainText + ",0", false, true},                // 12 numbers
-        {"130," + kMainText + ",0", false, false},
-        {kMainText + ",", false, false},
-        {"44,,3,-1,-1,-1,-1,10,810,20,620", false, false},
-        {kMainText + "x", false, false},
-        {kMainText + "\n", false, false},
-        {" " + kMainText, false, false},
-        {"44, 0,3,-1,-1,-1,-1,10,810,20,620", false, false},
-        {"+44,0,3,-1,-1,-1,-1,10,810,20,620", false, false},
-        {"44,0,3,--1,-1,-1,-1,10,810,20,620", false, false},
-        {"44,0,3,-,-1,-1,-1,10,810,20,620", false, false},
-        {"44,0,3,-1,-1,-1,-1,10,810,20,6.5", false, false},
-        {"44,0,3,-1,-1,-1,-1,10,810,20,0x1", false, false},
-        {"44,0,3,-1,-1,-1,-1,10,810,20,2147483648", false, false},
-    };
+    // 10 numbers, 12 numbers, spaces, signs, empty fields, trailing text, out of range.
+    const Case cases[] = {{kMainText, true, false},
+                          {"130," + kMainText, false, true},
+                          {"-2147483648,0,1,0,0,0,0,0,0,0,2147483647", true, false},
+                          {"", false, false},
+                          {"44,0,3,-1,-1,-1,-1,10,810,20", false, false},
+                          {kMainText + ",0", false, true},
+                          {"130," + kMainText + ",0", false, false},
+                          {kMainText + ",", false, false},
+                          {"44,,3,-1,-1,-1,-1,10,810,20,620", false, false},
+                          {kMainText + "x", false, false},
+                          {kMainText + "\n", false, false},
+                          {" " + kMainText, false, false},
+                          {"44, 0,3,-1,-1,-1,-1,10,810,20,620", false, false},
+                          {"+44,0,3,-1,-1,-1,-1,10,810,20,620", false, false},
+                          {"44,0,3,--1,-1,-1,-1,10,810,20,620", false, false},
+                          {"44,0,3,-,-1,-1,-1,10,810,20,620", false, false},
+                          {"44,0,3,-1,-1,-1,-1,10,810,20,6.5", false, false},
+                          {"44,0,3,-1,-1,-1,-1,10,810,20,0x1", false, false},
+                          {"44,0,3,-1,-1,-1,-1,10,810,20,2147483648", false, false}};
     for (const Case& c : cases) {
         EXPECT_EQ(ParsePlacement(c.text).has_value(), c.validMain) << '"' << c.text << '"';
         EXPECT_EQ(ParseChild(c.text).has_value(), c.validChild) << '"' << c.text << '"';
@@ -72,13 +71,10 @@ TEST(WindowPlacement, ParseTakesExactlyTheRightCountOfDecimalIntegers) {
 }
 
 TEST(WindowPlacement, SaveWritesMinAndMaxPositionsAsMinusOne) {
-    const std::vector<std::pair<WindowPoint, WindowPoint>> positions = {
-        {{5, 6}, {7, 8}},
-        {{100000, 100000}, {100000, 100000}},
-        {{-32000, -32000}, {100001, 5}},
-        {{3, 200000}, {0, 0}},
-    };
-    for (const auto& [min, max] : positions) {
+    for (const auto& [min, max] : {std::pair<WindowPoint, WindowPoint>{{5, 6}, {7, 8}},
+                                   {{100000, 100000}, {100000, 100000}},
+                                   {{-32000, -32000}, {100001, 5}},
+                                   {{3, 200000}, {0, 0}}}) {
         MemoryProfileStore profile;
         const WindowPlacement main = Placement(ShowState::Normal, {1, 2, 3, 4}, min, max);
         SaveLayout(profile, main, {{WindowType::Survey, main}, {WindowType::Ttff, main}});
@@ -90,13 +86,20 @@ TEST(WindowPlacement, SaveWritesMinAndMaxPositionsAsMinusOne) {
     }
 }
 
-TEST(WindowPlacement, LoadReadsBackTwoOfOneTypeAndNoMoreThanTheSavedCount) {
+// Children are read only under a valid "Main", at most the saved count of
+// them, up to the first broken entry.
+TEST(WindowPlacement, LoadReadsBackTwoOfOneTypeUpToTheCountOrABrokenEntry) {
     MemoryProfileStore profile;
     SaveLayout(profile, kMain, kChildren);
     EXPECT_EQ(LoadLayout(profile).main, kMain);
     EXPECT_EQ(LoadLayout(profile).children, kChildren);
+    profile.SetString(kLayoutSection, "WINDOW1", "150,44,0,1,-1,-1,-1,-1,0,500,0"); // 11 numbers
+    EXPECT_EQ(LoadLayout(profile).children, std::vector<ChildPlacement>{kChildren[0]});
     SaveLayout(profile, kMain, {kChildren[1]}); // WINDOW1 and WINDOW2 stay in the profile
     EXPECT_EQ(LoadLayout(profile).children, std::vector<ChildPlacement>{kChildren[1]});
+    profile.SetString(kLayoutSection, "Main", "44,0,1,-1");
+    EXPECT_FALSE(LoadLayout(profile).main);
+    EXPECT_TRUE(LoadLayout(profile).children.empty());
 }
 
 } // namespace

@@ -2,35 +2,39 @@
 // every accessor. Run under ThreadSanitizer as well as normally: besides data
 // races, it checks that a reader only ever sees what one decoder finished.
 
+#include "link/ReceiveThread.h"
+#include "link/ReceiverPort.h"
 #include "support/Feed.h"
+#include "support/RecordingMessages.h"
+#include "support/Wait.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <future>
 #include <thread>
 
 namespace {
 
+using namespace std::chrono_literals;
+
 // One cycle in which every value written by one sentence equals v, so a reader
 // can tell a torn copy from a whole one.
 std::string Cycle(int v) {
+    const std::string n = std::to_string(v);
     char lat[32];
     std::snprintf(lat, sizeof lat, "%02d00.000", v);
-    std::string out;
-    out += NmeaSentence("GPGGA,1200" + std::to_string(10 + v % 50) + "," + lat + ",N,0" + lat +
-                        ",E,1,08,0.9," + std::to_string(v) + ",M,,M,,");
-    out += NmeaSentence("GPGSA,A,3,01,02,03,,,,,,,,,," + std::to_string(v) + "," +
-                        std::to_string(v) + "," + std::to_string(v));
+    std::string out = NmeaSentence("GPGGA,1200" + std::to_string(10 + v % 50) + "," + lat + ",N,0" +
+                                   lat + ",E,1,08,0.9," + n + ",M,,M,,") +
+                      NmeaSentence("GPGSA,A,3,01,02,03,,,,,,,,,," + n + "," + n + "," + n);
     std::string polys = "POLYS,8";
     for (int i = 1; i <= 8; ++i)
-        polys += "," + std::to_string(i) + ",U," + std::to_string(v) + "," + std::to_string(v) +
-                 "," + std::to_string(v) + ",0";
-    out += NmeaSentence(polys);
-    out += NmeaSentence("POLYT,1,2,3,4," + std::to_string(v) + ",5," + std::to_string(v) + ",7," +
-                        std::to_string(v));
-    out += NmeaSentence("PZEKR,CYCLE," + std::to_string(v));
+        polys += "," + std::to_string(i) + ",U," + n + "," + n + "," + n + ",0";
+    out += NmeaSentence(polys) + NmeaSentence("POLYT,1,2,3,4," + n + ",5," + n + ",7," + n) +
+           NmeaSentence("PZEKR,CYCLE," + n);
     if (v % 7 == 0) out += NmeaSentence("POLYN,EPH," + std::to_string(v % 32 + 1));
     return out;
 }
@@ -40,13 +44,17 @@ TEST(Concurrency, ReadersSeeOnlyWholeUpdatesWhileDecodingRuns) {
     DecodeSettings settings;
     std::atomic<bool> done{false};
     std::atomic<int> torn{0}, reads{0};
+    unsigned passes = 0;
 
+    // At least 60 passes, and on until the readers have had their turns: a
+    // busy machine may start them late.
     std::thread receive([&] {
         NmeaFramer framer(state, settings);
         std::string input;
         for (int v = 1; v < 90; ++v)
             input += Cycle(v);
-        for (int pass = 0; pass < 60; ++pass)
+        const auto end = std::chrono::steady_clock::now() + 10s;
+        for (; passes < 60 || (reads < 300 && std::chrono::steady_clock::now() < end); ++passes)
             framer.Feed(input);
         done = true;
     });
@@ -54,33 +62,32 @@ TEST(Concurrency, ReadersSeeOnlyWholeUpdatesWhileDecodingRuns) {
     auto reader = [&](int which) {
         double sink = 0; // keeps the reads from being optimised away
         while (!done) {
-            double lat = 0, lon = 0, alt = 0;
+            double lat = 0, lon = 0, alt = 0, value = 0;
             state.GetPosition(lat, lon, alt);
             if (lat != lon) ++torn;
             SatelliteTable table;
             state.CopySatelliteTable(table);
-            const int inView = state.GetSatellitesInView();
-            if (inView == 8)
+            if (state.GetSatellitesInView() == 8)
                 for (int i = 1; i < 8; ++i)
                     if (table[i].snr != table[0].snr && table[0].prn != 0) ++torn;
             const DopGroup dop = state.CopyDop();
             if (dop.pdop != dop.hdop || dop.hdop != dop.vdop) ++torn;
             const ClockGroup clock = state.CopyClock();
             if (clock.gpsTime != clock.clockDrift) ++torn;
-            sink += state.GetPDOP() + state.GetHDOP() + state.GetVDOP() + state.GetFixMode();
-            sink +=
-                state.GetFixQuality() + state.GetPositionUpdateCount() + state.GetSentenceCount();
             int h, m, s;
             state.GetFixTime(h, m, s);
-            double value;
-            state.GetSpeed(value);
-            state.GetHeading(value);
-            state.GetGpsTime(value);
-            state.GetClockDrift(value);
-            state.GetReceiverMilliseconds(value);
-            sink += state.GetHorizontalError() + state.GetVerticalError() +
-                    state.GetDifferentialAge() + state.GetDifferentialStation();
-            sink += state.GetEphemerisNotice(which + 1) + state.GetPolyiLevel();
+            for (auto get :
+                 {&ReceiverState::GetSpeed, &ReceiverState::GetHeading, &ReceiverState::GetGpsTime,
+                  &ReceiverState::GetClockDrift, &ReceiverState::GetReceiverMilliseconds}) {
+                (state.*get)(value);
+                sink += value;
+            }
+            sink += state.GetPDOP() + state.GetHDOP() + state.GetVDOP() + state.GetFixMode() +
+                    state.GetFixQuality() + state.GetPositionUpdateCount() +
+                    state.GetSentenceCount() + state.GetHorizontalError() +
+                    state.GetVerticalError() + state.GetDifferentialAge() +
+                    state.GetDifferentialStation() + state.GetEphemerisNotice(which + 1) +
+                    state.GetPolyiLevel();
             if (which == 0) {
                 for (const std::string& reply : state.TakeReplies())
                     if (reply.rfind("$PZEKR,CYCLE,", 0) != 0) ++torn;
@@ -92,14 +99,66 @@ TEST(Concurrency, ReadersSeeOnlyWholeUpdatesWhileDecodingRuns) {
         EXPECT_TRUE(std::isfinite(sink));
     };
     std::thread a(reader, 0), b(reader, 1), c(reader, 2);
-    receive.join();
-    a.join();
-    b.join();
-    c.join();
+    for (std::thread* t : {&receive, &a, &b, &c})
+        t->join();
 
     EXPECT_EQ(torn, 0);
-    EXPECT_GT(reads, 100);
-    EXPECT_EQ(state.GetSentenceCount(), 60u * (89 * 5 + 12));
+    EXPECT_GE(reads, 300);
+    EXPECT_EQ(state.GetSentenceCount(), passes * (89 * 5 + 12));
+}
+
+// Each group has a lock of its own: a writer holding only the position's
+// must not hold up readers of the others (a reader on the wrong lock would
+// time out after seconds and return zeros).
+TEST(Concurrency, EachGroupIsReadUnderItsOwnLock) {
+    ReceiverState state;
+    Feed(state, {"GPGSA,A,3,04,,,,,,,,,,,,2.5,1.3,2.1", "GPGSV,1,1,01,04,10,100,30",
+                 "POLYT,1,2,3,4,345519.000,18,-12.345,0,5123456"});
+    std::promise<void> held, release;
+    std::thread writer([&] {
+        StateWriter w(state, StateGroup::Nav);
+        held.set_value();
+        release.get_future().wait();
+    });
+    held.get_future().wait();
+    auto copies = std::async(std::launch::async, [&] {
+        return std::tuple(state.CopyDop().pdop, state.CopySat().satellites[0].prn,
+                          state.CopyClock().gpsTime);
+    });
+    const bool prompt = copies.wait_for(1s) == std::future_status::ready;
+    release.set_value();
+    writer.join();
+    EXPECT_TRUE(prompt);
+    EXPECT_EQ(copies.get(), std::tuple(2.5, 4, 345519.0));
+}
+
+// Pause must return only once the running pass is over: the caller then has
+// the port to itself, and nothing more is decoded while paused.
+TEST(Concurrency, PauseWaitsForTheRunningPass) {
+    char path[] = "/tmp/hv-pause-XXXXXX";
+    close(mkstemp(path));
+    {
+        std::ofstream capture(path, std::ios::binary);
+        for (int i = 0; i < 3000; ++i)
+            capture << NmeaSentence("GPTXT," + std::to_string(i));
+    }
+    ReceiverState state;
+    DecodeSettings decode;
+    RecordingMessages messages;
+    CReceiverPort port(messages);
+    ASSERT_EQ(port.OpenDemoFile(path), 0);
+    ReceiveThread receive(state, port, decode, messages);
+    receive.Settings().demoMode = 1; // paced: 100 ms after every 10 sentences
+    receive.Start(0ms);
+    ASSERT_TRUE(WaitFor([&] { return state.GetSentenceCount() >= 20; }));
+    receive.Pause();
+    const unsigned paused = state.GetSentenceCount();
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(state.GetSentenceCount(), paused);
+    receive.Resume();
+    EXPECT_TRUE(WaitFor([&] { return state.GetSentenceCount() > paused; }));
+    receive.Stop();
+    std::remove(path);
 }
 
 } // namespace

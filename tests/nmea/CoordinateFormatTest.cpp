@@ -5,53 +5,37 @@
 
 namespace {
 
-struct FormatCase {
-    int format;
-    double value;
-    bool latitude;
-    std::string expected;
-};
-
-class CoordinateFormatTest : public testing::TestWithParam<FormatCase> {};
-
-TEST_P(CoordinateFormatTest, FormatsByTheCurrentSetting) {
-    const FormatCase& c = GetParam();
+// One profile for every row: the format is read again at every call.
+TEST(CoordinateFormat, FormatsByTheCurrentSetting) {
     MemoryProfileStore profile;
-    profile.SetInt("Settings", "PositionFormat", c.format);
-    EXPECT_EQ(c.latitude ? FormatLatitude(c.value, profile) : FormatLongitude(c.value, profile),
-              c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Formats, CoordinateFormatTest,
-    testing::Values(FormatCase{0, 48.1173, true, "48° 07.03800 N  "},
-                    FormatCase{1, 48.1173, true, "48° 07' 02.2800 N  "},
-                    FormatCase{2, 48.1173, true, "48.11730000000° N  "},
-                    FormatCase{0, -11.5, false, "011° 30.00000 W   "},
-                    FormatCase{1, -11.5, false, "011° 30' 00.0000 W   "},
-                    FormatCase{2, -11.5, false, "11.50000000000° W   "},
-                    FormatCase{0, -0.5, true, "00° 30.00000 S  "},
-                    // Zero is north and east.
-                    FormatCase{0, 0.0, true, "00° 00.00000 N  "},
-                    FormatCase{2, 0.0, false, "00.00000000000° E   "},
-                    // Minutes round without carrying into the degrees.
-                    FormatCase{0, 47.999999999, true, "47° 60.00000 N  "},
-                    FormatCase{0, 179.25, false, "179° 15.00000 E   "},
-                    // Unknown formats: the two formatters differ, as they always did.
-                    FormatCase{3, 1.0, true, "ERROR"}, FormatCase{3, 1.0, false, ""}));
-
-TEST(CoordinateFormat, FormatIsReadAtEveryCall) {
-    MemoryProfileStore profile;
-    EXPECT_EQ(FormatLatitude(1.5, profile), "01° 30.00000 N  "); // default 0
-    profile.SetInt("Settings", "PositionFormat", 2);
-    EXPECT_EQ(FormatLatitude(1.5, profile), "01.50000000000° N  ");
-}
-
-TEST(CoordinateFormat, NotANumberDoesNotOverflow) {
-    MemoryProfileStore profile;
-    EXPECT_EQ(FormatLatitude(std::numeric_limits<double>::quiet_NaN(), profile),
-              "00° 00.00000 N  ");
-    EXPECT_EQ(FormatLongitude(1e300, profile), "000° 00.00000 E   ");
+    EXPECT_EQ(FormatLatitude(1.5, profile), "01° 30.00000 N  "); // format 0 by default
+    const std::tuple<int, double, bool, std::string> cases[] = {
+        {0, 48.1173, true, "48° 07.03800 N  "},
+        {1, 48.1173, true, "48° 07' 02.2800 N  "},
+        {2, 48.1173, true, "48.11730000000° N  "},
+        {0, -11.5, false, "011° 30.00000 W   "},
+        {1, -11.5, false, "011° 30' 00.0000 W   "},
+        {2, -11.5, false, "11.50000000000° W   "},
+        {0, -0.5, true, "00° 30.00000 S  "},
+        // Zero is north and east.
+        {0, 0.0, true, "00° 00.00000 N  "},
+        {2, 0.0, false, "00.00000000000° E   "},
+        // Minutes round without carrying into the degrees.
+        {0, 47.999999999, true, "47° 60.00000 N  "},
+        {0, 179.25, false, "179° 15.00000 E   "},
+        // Not a number, or out of range, does not overflow.
+        {0, std::numeric_limits<double>::quiet_NaN(), true, "00° 00.00000 N  "},
+        {0, 1e300, false, "000° 00.00000 E   "},
+        // Unknown formats: the two formatters differ, as they always did.
+        {3, 1.0, true, "ERROR"},
+        {3, 1.0, false, ""},
+    };
+    for (const auto& [format, value, latitude, expected] : cases) {
+        profile.SetInt("Settings", "PositionFormat", format);
+        EXPECT_EQ(latitude ? FormatLatitude(value, profile) : FormatLongitude(value, profile),
+                  expected)
+            << format << " " << value;
+    }
 }
 
 TEST(DistanceMiles, FlatEarthDistances) {

@@ -9,59 +9,45 @@
 
 namespace {
 
-struct FieldCase {
-    std::string data;
-    int n;
-    std::string expected;
-    size_t end;
-};
-
-class GetFieldTest : public testing::TestWithParam<FieldCase> {};
-
-TEST_P(GetFieldTest, CopiesFieldAndReportsWhereItEnded) {
-    const FieldCase& c = GetParam();
-    char buffer[NmeaFields::kMaxFieldLength + 1];
-    const size_t end = GetField(c.data, c.n, buffer);
-    EXPECT_EQ(std::string(buffer), c.expected);
-    EXPECT_EQ(end, c.end);
-    EXPECT_EQ(std::string(NmeaFields(c.data).Get(c.n)), c.expected);
+TEST(GetField, CopiesTheFieldAndReportsWhereItEnded) {
+    const std::string longField = std::string(40, 'x') + ",Y", withNul("12,3\0,4", 7);
+    // Empty between commas reads "0", missing at the end reads empty; a trailing
+    // comma opens a field that starts at the end: empty. Fields are cut at 30
+    // characters; the text ends at a NUL byte.
+    const std::tuple<std::string, int, std::string, size_t> cases[] = {
+        {"A,,C", 0, "A", 1},     {"A,,C", 1, "0", 2},
+        {"A,,C", 2, "C", 4},     {"A,,C", 3, "", 4},
+        {"A,B,", 2, "", 4},      {",", 0, "0", 0},
+        {"", 0, "", 0},          {longField, 0, std::string(30, 'x'), 30},
+        {longField, 1, "Y", 42}, {withNul, 1, "3", 4},
+        {withNul, 2, "", 4}};
+    for (const auto& [data, n, expected, end] : cases) {
+        char buffer[NmeaFields::kMaxFieldLength + 1];
+        EXPECT_EQ(GetField(data, n, buffer), end) << data << " #" << n;
+        EXPECT_EQ(std::string(buffer), expected) << data << " #" << n;
+        EXPECT_EQ(std::string(NmeaFields(data).Get(n)), expected) << data << " #" << n;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, GetFieldTest,
-                         testing::Values(
-                             // Empty between commas reads "0", missing at the end reads empty.
-                             FieldCase{"A,,C", 0, "A", 1}, FieldCase{"A,,C", 1, "0", 2},
-                             FieldCase{"A,,C", 2, "C", 4}, FieldCase{"A,,C", 3, "", 4},
-                             // A trailing comma opens a field that starts at the end: empty.
-                             FieldCase{"A,B,", 2, "", 4}, FieldCase{",", 0, "0", 0},
-                             FieldCase{"", 0, "", 0},
-                             // Fields are cut at 30 characters.
-                             FieldCase{std::string(40, 'x') + ",Y", 0, std::string(30, 'x'), 30},
-                             FieldCase{std::string(40, 'x') + ",Y", 1, "Y", 42},
-                             // The text ends at a NUL byte.
-                             FieldCase{std::string("12,3\0,4", 7), 1, "3", 4},
-                             FieldCase{std::string("12,3\0,4", 7), 2, "", 4}));
-
-TEST(FieldConversions, WholeNumbersStopAtTheFirstNonDigit) {
-    EXPECT_EQ(ParseWhole("123abc"), 123);
-    EXPECT_EQ(ParseWhole(" -42"), -42);
-    EXPECT_EQ(ParseWhole("+7"), 7);
-    EXPECT_EQ(ParseWhole("x1"), 0);
-    EXPECT_EQ(ParseWhole(""), 0);
-    EXPECT_EQ(ParseWhole("99999999999999999999"), 2147483647);
-    EXPECT_EQ(ParseWhole("-99999999999999999999"), -2147483647 - 1);
-}
-
-TEST(FieldConversions, RealNumbersRejectWhatIsNotAFiniteNumber) {
-    EXPECT_DOUBLE_EQ(ParseReal("545.4"), 545.4);
-    EXPECT_DOUBLE_EQ(ParseReal("-0.5M"), -0.5);
-    EXPECT_DOUBLE_EQ(ParseReal(".25"), 0.25);
-    EXPECT_DOUBLE_EQ(ParseReal("+3"), 3.0);
+TEST(FieldConversions, NumbersStopAtTheFirstNonDigitAndRealsMustBeFinite) {
+    for (const auto& [text, value] : {std::pair{"123abc", 123},
+                                      {" -42", -42},
+                                      {"+7", 7},
+                                      {"x1", 0},
+                                      {"", 0},
+                                      {"99999999999999999999", 2147483647},
+                                      {"-99999999999999999999", -2147483647 - 1}})
+        EXPECT_EQ(ParseWhole(text), value) << text;
     // A NaN or infinity would poison every average downstream.
-    EXPECT_EQ(ParseReal("nan"), 0.0);
-    EXPECT_EQ(ParseReal("inf"), 0.0);
-    EXPECT_EQ(ParseReal("1e999"), 0.0);
-    EXPECT_EQ(ParseReal("abc"), 0.0);
+    for (const auto& [text, value] : {std::pair{"545.4", 545.4},
+                                      {"-0.5M", -0.5},
+                                      {".25", 0.25},
+                                      {"+3", 3.0},
+                                      {"nan", 0.0},
+                                      {"inf", 0.0},
+                                      {"1e999", 0.0},
+                                      {"abc", 0.0}})
+        EXPECT_DOUBLE_EQ(ParseReal(text), value) << text;
 }
 
 // The short-cut for plain decimals must round exactly like the C library.

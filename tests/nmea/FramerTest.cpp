@@ -51,79 +51,69 @@ TEST_F(FramerTest, ASentenceSplitAcrossReadsIsFramedOnce) {
     }
 }
 
-TEST_F(FramerTest, GoodSentenceIsDecodedCountedLoggedAndShown) {
-    framer.Feed("\r\n\r\njunk" + NmeaSentence(kGga));
-    EXPECT_EQ(state.GetSentenceCount(), 1u);
-    EXPECT_EQ(state.GetPositionUpdateCount(), 1);
-    EXPECT_EQ(log.contents, NmeaSentence(kGga));
-    EXPECT_EQ(monitor.All(), NmeaSentence(kGga));
-    EXPECT_EQ(monitor.flags, std::vector<int>{1});
+// With a checksum, or ended by a carriage return without one.
+TEST(Framer, GoodSentenceIsDecodedCountedLoggedAndShown) {
+    for (const auto& [input, echo] :
+         {std::pair{"\r\n\r\njunk" + NmeaSentence(kGga), NmeaSentence(kGga)},
+          {"$" + kGga + "\r\n", "$" + kGga + "\r\n"}}) {
+        ReceiverState state;
+        const DecodeSettings settings;
+        NmeaFramer framer(state, settings);
+        RecordingMonitor monitor;
+        RecordingLog log;
+        framer.SetMonitor(&monitor);
+        framer.SetLog(&log);
+        framer.Feed(input);
+        EXPECT_EQ(state.GetSentenceCount(), 1u) << echo;
+        EXPECT_EQ(state.GetPositionUpdateCount(), 1) << echo;
+        EXPECT_EQ(log.contents, echo);
+        EXPECT_EQ(monitor.All(), echo);
+        EXPECT_EQ(monitor.flags, std::vector<int>{1});
+    }
 }
 
 TEST_F(FramerTest, AddressAndDataLengthLimits) {
-    struct Case {
-        std::string body;
-        bool framed;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, bool> cases[] = {
         {"GPGGAX,1", true},   // six characters: framed, matches nothing
         {"GPGGAXY,1", false}, // seven: dropped silently
-        {"GPTXT," + std::string(249 - 0, 'a'), true},
+        {"GPTXT," + std::string(249, 'a'), true},
         {"GPTXT," + std::string(250, 'a'), false},
     };
     unsigned expectedCount = 0, expectedDropped = 0;
-    for (const Case& c : cases) {
-        framer.Feed(NmeaSentence(c.body));
-        c.framed ? ++expectedCount : ++expectedDropped;
-        EXPECT_EQ(state.GetSentenceCount(), expectedCount) << c.body.substr(0, 10);
+    for (const auto& [body, framed] : cases) {
+        framer.Feed(NmeaSentence(body));
+        framed ? ++expectedCount : ++expectedDropped;
+        EXPECT_EQ(state.GetSentenceCount(), expectedCount) << body.substr(0, 10);
         EXPECT_EQ(framer.Dropped(), expectedDropped);
     }
     EXPECT_EQ(monitor.texts.size(), 2u);
     EXPECT_EQ(state.GetPositionUpdateCount(), 0);
 }
 
-TEST_F(FramerTest, CarriageReturnEndsASentenceWithoutChecksum) {
-    framer.Feed("$" + kGga + "\r\n");
-    EXPECT_EQ(state.GetSentenceCount(), 1u);
-    EXPECT_EQ(state.GetFixQuality(), 1);
-    EXPECT_EQ(log.contents, "$" + kGga + "\r\n");
-    EXPECT_EQ(monitor.All(), "$" + kGga + "\r\n");
-}
-
 TEST_F(FramerTest, ChecksumDigitsAnyCaseAndStopAtNonHex) {
-    struct Case {
-        std::string body;
-        std::string checksum;
-        bool good;
-    };
     const std::string body = "GPTXT,hello";
-    const uint8_t sum = NmeaChecksum(body);
     char upper[3], lower[3];
-    std::snprintf(upper, sizeof upper, "%02X", sum);
-    std::snprintf(lower, sizeof lower, "%02x", sum);
-    const Case cases[] = {
+    std::snprintf(upper, sizeof upper, "%02X", NmeaChecksum(body));
+    std::snprintf(lower, sizeof lower, "%02x", NmeaChecksum(body));
+    const std::tuple<std::string, std::string, bool> cases[] = {
         {body, upper, true},
         {body, lower, true},
         {BodyWithSum(0x0A), "0A", true},
         {BodyWithSum(0x0A), "0a", true},
         {BodyWithSum(0x00), "0G", true},  // reading stops at G: 0
+        {BodyWithSum(0x04), "4G", true},  // only the leading hex digit counts
         {BodyWithSum(0x0A), "GA", false}, // a non-hex first digit never matches
         {BodyWithSum(0x00), "G0", false},
     };
     unsigned good = 0;
-    for (const Case& c : cases) {
-        framer.Feed("$" + c.body + "*" + c.checksum + "\r\n");
-        good += c.good;
-        EXPECT_EQ(state.GetSentenceCount(), good) << c.body << "*" << c.checksum;
+    for (const auto& [text, checksum, matches] : cases) {
+        framer.Feed("$" + text + "*" + checksum + "\r\n");
+        good += matches;
+        EXPECT_EQ(state.GetSentenceCount(), good) << text << "*" << checksum;
     }
 }
 
-TEST_F(FramerTest, ChecksumReadsOnlyItsLeadingHexDigit) {
-    framer.Feed("$" + BodyWithSum(0x04) + "*4G\r\n");
-    EXPECT_EQ(state.GetSentenceCount(), 1u);
-}
-
-TEST_F(FramerTest, MismatchWithLogOpenWritesMarkedSentenceAndErrorLine) {
+TEST_F(FramerTest, MismatchIsLoggedMarkedWithAnErrorLineShownAsTheSentenceWithoutALogOrIgnored) {
     const std::string body = BodyWithSum(0x4F);
     framer.Feed("$" + body + "*4E\r\n");
     EXPECT_EQ(state.GetSentenceCount(), 0u);
@@ -135,20 +125,17 @@ TEST_F(FramerTest, MismatchWithLogOpenWritesMarkedSentenceAndErrorLine) {
     log.contents.clear();
     framer.Feed("$" + BodyWithSum(0x05) + "*x6\r\n"); // small values pad with a blank
     EXPECT_NE(log.contents.find("Checksum Error  5  0\r\n"), std::string::npos) << log.contents;
-}
 
-TEST_F(FramerTest, MismatchWithoutLogShowsTheSentenceItself) {
     framer.SetLog(nullptr);
+    monitor.texts.clear();
     framer.Feed("$GPTXT,x*00\r\n");
     EXPECT_EQ(monitor.All(), "$GPTXT,x*00\r\n");
-}
 
-TEST_F(FramerTest, IgnoringChecksumsDecodesMismatches) {
-    settings.ignoreChecksum = 1;
+    settings.ignoreChecksum = 1; // mismatches are decoded
     framer.Feed("$" + kGga + "*00\r\n");
     EXPECT_EQ(state.GetSentenceCount(), 1u);
     EXPECT_EQ(state.GetFixQuality(), 1);
-    EXPECT_EQ(framer.ChecksumErrors(), 0u);
+    EXPECT_EQ(framer.ChecksumErrors(), 3u);
 }
 
 TEST_F(FramerTest, DollarInsideASentenceDoesNotStartANewOne) {
@@ -167,7 +154,8 @@ TEST_F(FramerTest, DollarInsideASentenceDoesNotStartANewOne) {
 
 TEST_F(FramerTest, BinaryGarbageAndNulBytesAreSurvived) {
     std::string garbage;
-    for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 131 + 7) % 256);
+    for (int i = 0; i < 4096; ++i)
+        garbage += static_cast<char>((i * 131 + 7) % 256);
     framer.Feed(garbage + "\r\n" + NmeaSentence(kGga));
     EXPECT_EQ(state.GetFixQuality(), 1) << "a good sentence after garbage is still found";
 
@@ -194,27 +182,23 @@ TEST_F(FramerTest, DispatchByTypeAcrossTalkers) {
 }
 
 TEST_F(FramerTest, RepliesAreQueuedAsDollarAddressCommaData) {
-    framer.Feed(NmeaSentence("PSYMR,VERSION,1.2"));
-    framer.Feed(NmeaSentence("PZEKR,RSET,OK"));
-    framer.Feed(NmeaSentence("PNMRXY,9"));
-    framer.Feed(NmeaSentence("PNMR,9"));
+    for (const char* body : {"PSYMR,VERSION,1.2", "PZEKR,RSET,OK", "PNMRXY,9", "PNMR,9"})
+        framer.Feed(NmeaSentence(body));
     EXPECT_EQ(state.TakeReplies(),
               (std::vector<std::string>{"$PSYMR,VERSION,1.2", "$PZEKR,RSET,OK", "$PNMRXY,9"}));
 }
 
-TEST_F(FramerTest, PacingHookSeesEveryCountedSentence) {
+TEST_F(FramerTest, PacingSeesEveryCountedSentenceAndDisabledSentencesAreCountedAndEchoed) {
     std::vector<unsigned> seen;
     framer.SetPacing([&](unsigned count) { seen.push_back(count); });
     framer.Feed(NmeaSentence("GPTXT,1") + "$GPTXT,bad*00\r\n" + "$GPTXT,2\r\n");
     EXPECT_EQ(seen, (std::vector<unsigned>{1, 2}));
-}
 
-TEST_F(FramerTest, DisabledSentenceIsStillCountedAndEchoed) {
     settings.useGGA = 2; // only exactly 1 enables
     framer.Feed(NmeaSentence(kGga));
-    EXPECT_EQ(state.GetSentenceCount(), 1u);
+    EXPECT_EQ(state.GetSentenceCount(), 3u);
     EXPECT_EQ(state.GetPositionUpdateCount(), 0);
-    EXPECT_EQ(monitor.texts.size(), 1u);
+    EXPECT_EQ(monitor.texts.size(), 4u);
 }
 
 } // namespace

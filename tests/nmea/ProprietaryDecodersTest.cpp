@@ -6,9 +6,8 @@
 namespace {
 
 // A POLYP body with the given status, horizontal error, speed and HDOP.
-std::string Polyp(const std::string& status, const std::string& herr, const std::string& hdop,
-                  const std::string& time = "123519.00") {
-    return "POLYP," + time + ",4807.0380,N,01131.0000,E,592.3," + status + "," + herr +
+std::string Polyp(const std::string& status, const std::string& herr, const std::string& hdop) {
+    return "POLYP,123519.00,4807.0380,N,01131.0000,E,592.3," + status + "," + herr +
            ",22.0,100,54.7,0,1.0," + hdop + ",1.9,2.2,,";
 }
 
@@ -37,16 +36,11 @@ TEST(PolypDecoder, StatusTableSetsQualityAndMode) {
 }
 
 TEST(PolypDecoder, QualityFilterRejectsHighHdopOrErrorAndShowsNoFix) {
-    struct Case {
-        std::string herr, hdop;
-        bool rejected;
-    };
-    const Case cases[] = {{"15", "1.2", false},
-                          {"15", "4.5", true},
-                          {"15", "4.0", false},
-                          {"600", "1.2", false},
-                          {"600.1", "1.2", true}};
-    for (const Case& c : cases) {
+    for (const auto& [herr, hdop, rejected] : {std::tuple{"15", "1.2", false},
+                                               {"15", "4.5", true},
+                                               {"15", "4.0", false},
+                                               {"600", "1.2", false},
+                                               {"600.1", "1.2", true}}) {
         ReceiverState state;
         RecordingMonitor monitor;
         RecordingLog log;
@@ -54,42 +48,33 @@ TEST(PolypDecoder, QualityFilterRejectsHighHdopOrErrorAndShowsNoFix) {
         NmeaFramer framer(state, settings);
         framer.SetMonitor(&monitor);
         framer.SetLog(&log);
-        const std::string received = NmeaSentence(Polyp("G3", c.herr, c.hdop));
+        const std::string received = NmeaSentence(Polyp("G3", herr, hdop));
         framer.Feed(received);
-        EXPECT_EQ(state.GetFixQuality(), c.rejected ? 0 : 1) << c.herr << " " << c.hdop;
+        EXPECT_EQ(state.GetFixQuality(), rejected ? 0 : 1) << herr << " " << hdop;
         EXPECT_EQ(state.GetFixMode(), 3); // the status table's mode stays
         // The monitor shows NF with a checksum that fits it; the log keeps
         // what the receiver sent, so it replays to the same state.
         const std::string shown = monitor.All();
-        EXPECT_EQ(shown.find(",NF,") != std::string::npos, c.rejected);
+        EXPECT_EQ(shown.find(",NF,") != std::string::npos, rejected);
         EXPECT_EQ(shown, NmeaSentence(shown.substr(1, shown.size() - 6)));
         EXPECT_EQ(log.contents, received);
         EXPECT_EQ(state.GetPositionUpdateCount(), 1);
     }
 }
 
+// NavGroup in order: latitude, longitude, altitude, quality, hour, minute, second,
+// updates, differential station and age, errors, knots, heading.
 TEST(PolypDecoder, FieldsSpeedInKnotsAndRepeatedTime) {
     ReceiverState state;
     Feed(state, {Polyp("G3", "15.0", "1.2"), Polyp("G3", "15.0", "1.2")});
-    const NavGroup nav = state.CopyNav();
-    EXPECT_NEAR(nav.latitude, 48.1173, 1e-12);
-    EXPECT_EQ(nav.altitude, 592.3);
-    EXPECT_EQ(nav.horizontalError, 15.0);
-    EXPECT_EQ(nav.verticalError, 22.0);
-    EXPECT_NEAR(nav.speedKnots, 53.99568034557235, 1e-12);
-    EXPECT_EQ(nav.heading, 54.7);
-    EXPECT_EQ(nav.differentialAge, 1.0);
-    EXPECT_EQ(nav.positionUpdateCount, 1);
-    const DopGroup dop = state.CopyDop();
-    EXPECT_EQ(dop.hdop, 1.2);
-    EXPECT_EQ(dop.vdop, 1.9);
-    EXPECT_EQ(dop.pdop, 2.2);
+    const NavGroup expected{48.1173, 11.516666666666667, 592.3, 1, 12, 35, 19, 1, 0, 1.0, 15.0,
+                            22.0,    53.99568034557235,  54.7};
+    EXPECT_EQ(Rounded(state.CopyNav(), expected), expected);
+    EXPECT_EQ(state.CopyDop(), (DopGroup{2.2, 1.2, 1.9, 3, {}}));
 
     // Ending before the speed field leaves the speed alone.
     Feed(state, {"POLYP,123600.00,4807.0380,N,01131.0000,E,592.3,G3,15.0"});
-    double knots = 0;
-    state.GetSpeed(knots);
-    EXPECT_NEAR(knots, 53.99568034557235, 1e-12);
+    EXPECT_NEAR(state.CopyNav().speedKnots, 53.99568034557235, 1e-12);
 }
 
 TEST(PolyaDecoder, FieldsAndAlwaysCounts) {
@@ -97,16 +82,10 @@ TEST(PolyaDecoder, FieldsAndAlwaysCounts) {
     const std::string polya = "POLYA,123519.00,4807.0380,S,01131.0000,W,2,08,0.9,592.3,M,46.9,M,"
                               "1.5,0012,3.5,5.1";
     Feed(state, {polya, polya});
-    const NavGroup nav = state.CopyNav();
-    EXPECT_NEAR(nav.latitude, -48.1173, 1e-12);
-    EXPECT_NEAR(nav.longitude, -11.516666666666667, 1e-12);
-    EXPECT_EQ(nav.fixQuality, 2);
-    EXPECT_EQ(nav.altitude, 592.3); // no geoid correction
-    EXPECT_EQ(nav.differentialAge, 1.5);
-    EXPECT_EQ(nav.differentialStation, 12);
-    EXPECT_EQ(nav.horizontalError, 3.5);
-    EXPECT_EQ(nav.verticalError, 5.1);
-    EXPECT_EQ(nav.positionUpdateCount, 2);
+    // No geoid correction of the altitude.
+    const NavGroup expected{-48.1173, -11.516666666666667, 592.3, 2, 12, 35, 19, 2, 12, 1.5, 3.5,
+                            5.1};
+    EXPECT_EQ(Rounded(state.CopyNav(), expected), expected);
 }
 
 TEST(PolysDecoder, RowsUsedAndTrackedFlags) {
@@ -117,13 +96,11 @@ TEST(PolysDecoder, RowsUsedAndTrackedFlags) {
     EXPECT_EQ(sat.satellitesInView, 3);
     EXPECT_EQ(sat.satellites[0], (SatelliteInfo{5, 42, 42, 123, 45, 1, 1}));
     EXPECT_EQ(sat.satellites[1], (SatelliteInfo{12, 31, 31, 300, 10, 0, 0}));
-    // PRN 40 is outside 0..32: its row is left as it was.
-    EXPECT_EQ(sat.satellites[2], SatelliteInfo{});
+    EXPECT_EQ(sat.satellites[2], SatelliteInfo{}); // PRN 40 is outside 0..32: the row stays
     EXPECT_EQ(state.CopyDop().usedByPrn[5], 1);
     EXPECT_EQ(state.GetRestartNotified(), 0);
-}
 
-TEST(PolysDecoder, CountOutsideOneToThirtyTwoClearsFlagsButWritesNoRow) {
+    // A count outside 1..32 clears the flags but writes no row.
     for (const std::string count : {"0", "33"}) {
         ReceiverState state;
         Feed(state,
@@ -139,8 +116,7 @@ TEST(PolytDecoder, ClockFieldsZeroWhenAbsent) {
     ReceiverState state;
     state.SetRestartNotified(1);
     Feed(state, {"POLYT,123519.00,071206,2,1432,345519.000,18,-12.345,0,5123456"});
-    ClockGroup clock = state.CopyClock();
-    EXPECT_EQ(clock, (ClockGroup{345519.0, -12.345, 5123456}));
+    EXPECT_EQ(state.CopyClock(), (ClockGroup{345519.0, -12.345, 5123456}));
     EXPECT_EQ(state.GetRestartNotified(), 0);
     Feed(state, {"POLYT,1,2,3,4,99"});
     EXPECT_EQ(state.CopyClock(), (ClockGroup{99, 0, 0}));
@@ -173,51 +149,40 @@ TEST(PolynDecoder, FirstNoticeOfABurstClearsTheFixOnce) {
 }
 
 TEST(PolyiDecoder, LevelTwoPlacesAfterTheFirstMarker) {
-    struct Case {
-        std::string body;
-        int level;
-    };
-    const Case cases[] = {{"POLYI,J,27", 27},
-                          {"POLYI,N,05", 5},
-                          {"POLYI,X,", 0},
-                          {"POLYI,A", 0},
-                          {"POLYI,A,12,3", 2}};
-    for (const Case& c : cases) {
+    for (const auto& [body, level] : {std::pair{"POLYI,J,27", 27},
+                                      {"POLYI,N,05", 5},
+                                      {"POLYI,X,", 0},
+                                      {"POLYI,A", 0},
+                                      {"POLYI,A,12,3", 2}}) {
         ReceiverState state;
         state.SetPolyiLevel(99);
-        Feed(state, {c.body});
-        EXPECT_EQ(state.GetPolyiLevel(), c.level) << c.body;
+        Feed(state, {body});
+        EXPECT_EQ(state.GetPolyiLevel(), level) << body;
     }
 }
 
 TEST(PashrDecoder, PositionModeAndQualityFromSatellitesUsed) {
-    struct Case {
-        std::string used, mode;
-        int fixMode, quality;
+    const auto pos = [](const std::string& mode, const std::string& used) {
+        return "PASHR,POS," + mode + "," + used +
+               ",214414.00,4337.8262,N,01126.8717,E,0034.51,,088.5,000.4,-000.1,02.3,01.3,01.9,00";
     };
-    const Case cases[] = {
-        {"03", "1", 2, 2}, {"06", "0", 3, 1}, {"02", "1", 1, 0}, {"", "1", 1, 0}, {"05", "", 3, 1}};
-    for (const Case& c : cases) {
+    for (const auto& [used, mode, fixMode, quality] : {std::tuple{"03", "1", 2, 2},
+                                                       {"06", "0", 3, 1},
+                                                       {"02", "1", 1, 0},
+                                                       {"", "1", 1, 0},
+                                                       {"05", "", 3, 1}}) {
         ReceiverState state;
-        Feed(state,
-             {"PASHR,POS," + c.mode + "," + c.used +
-              ",214414.00,4337.8262,N,01126.8717,E,0034.51,,088.5,000.4,-000.1,02.3,01.3,01.9,00"});
-        EXPECT_EQ(state.GetFixMode(), c.fixMode) << c.used << "/" << c.mode;
-        EXPECT_EQ(state.GetFixQuality(), c.quality) << c.used << "/" << c.mode;
+        Feed(state, {pos(mode, used)});
+        EXPECT_EQ(state.GetFixMode(), fixMode) << used << "/" << mode;
+        EXPECT_EQ(state.GetFixQuality(), quality) << used << "/" << mode;
     }
     ReceiverState state;
-    Feed(state, {"PASHR,POS,0,06,214414.00,4337.8262,N,01126.8717,E,0034.51,,088.5,000.4,-000.1,"
-                 "02.3,01.3,01.9,00"});
-    const NavGroup nav = state.CopyNav();
-    EXPECT_EQ(nav.hour, 21);
-    EXPECT_NEAR(nav.latitude, 43.63043666666667, 1e-12);
-    EXPECT_EQ(nav.altitude, 34.51);
-    EXPECT_EQ(nav.heading, 88.5);
-    EXPECT_EQ(nav.speedKnots, 0.4);
-    EXPECT_EQ(nav.positionUpdateCount, 1);
-    EXPECT_EQ(state.GetPDOP(), 2.3);
-    EXPECT_EQ(state.GetHDOP(), 1.3);
-    EXPECT_EQ(state.GetVDOP(), 1.9);
+    Feed(state, {pos("0", "06")});
+    const NavGroup expected{
+        43.63043666666667, 11.447861666666667, 34.51, 1, 21, 44, 14, 1, 0, 0, 0, 0, 0.4, 88.5};
+    EXPECT_EQ(Rounded(state.CopyNav(), expected), expected);
+    EXPECT_EQ(std::tuple(state.GetPDOP(), state.GetHDOP(), state.GetVDOP()),
+              std::tuple(2.3, 1.3, 1.9));
 }
 
 TEST(PashrDecoder, SatellitesAndOtherKindsIgnored) {

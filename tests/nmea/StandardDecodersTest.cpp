@@ -2,167 +2,129 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 const std::string kGga = "GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,";
 
+// NavGroup in order: latitude, longitude, altitude, quality, hour, minute, second,
+// updates, differential station and age, errors, knots, heading.
 TEST(GgaDecoder, DecodesTimePositionHeightAboveEllipsoidAndDifferentialData) {
-    ReceiverState state;
-    {
-        StateWriter w(state, StateGroup::Nav);
-        w.Nav().differentialStation = 77;
+    const std::pair<std::vector<std::string>, NavGroup> cases[] = {
+        // An empty age between commas reads 0; the station missing at the end stays.
+        {{kGga}, {48.1173, 11.516666666666667, 592.3, 1, 12, 35, 19, 1, 77}},
+        // Empty fields read zero, south and west are negative, an empty geoid separation adds 0.
+        {{kGga, "GPGGA,123520,,N,01131.000,W,2,08,0.9,100.0,M,,M,3.5,0012"},
+         {0, -11.516666666666667, 100, 2, 12, 35, 20, 2, 12, 3.5}},
+    };
+    for (const auto& [bodies, expected] : cases) {
+        ReceiverState state;
+        StateWriter(state, StateGroup::Nav).Nav().differentialStation = 77;
+        Feed(state, bodies);
+        EXPECT_EQ(Rounded(state.CopyNav(), expected), expected) << bodies.back();
     }
-    Feed(state, {kGga});
-    const NavGroup nav = state.CopyNav();
-    EXPECT_EQ(nav.hour, 12);
-    EXPECT_EQ(nav.minute, 35);
-    EXPECT_EQ(nav.second, 19);
-    EXPECT_NEAR(nav.latitude, 48.1173, 1e-12);
-    EXPECT_NEAR(nav.longitude, 11.516666666666667, 1e-12);
-    EXPECT_EQ(nav.fixQuality, 1);
-    EXPECT_NEAR(nav.altitude, 592.3, 1e-9);
-    EXPECT_EQ(nav.differentialAge, 0.0);    // empty between commas reads 0
-    EXPECT_EQ(nav.differentialStation, 77); // missing at the end: unchanged
-    EXPECT_EQ(nav.positionUpdateCount, 1);
 }
 
 TEST(GgaDecoder, RepeatedTimeCountsOnce) {
-    struct Case {
-        std::initializer_list<std::string> bodies;
-        int updates;
-    };
-    const Case cases[] = {
+    const std::pair<std::vector<std::string>, int> cases[] = {
         {{kGga, kGga}, 1},
         {{kGga, "GPGGA,123520,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"}, 2},
-        // An empty time reads 00:00:00, which the zeroed state already holds.
-        {{"GPGGA,,4807.038,N"}, 0},
-        // A missing time never compares.
-        {{"GPGGA,"}, 1},
+        {{"GPGGA,,4807.038,N"}, 0}, // an empty time reads 00:00:00, as the zeroed state holds
+        {{"GPGGA,"}, 1},            // a missing time never compares
     };
-    for (const Case& c : cases) {
+    for (const auto& [bodies, updates] : cases) {
         ReceiverState state;
-        Feed(state, c.bodies);
-        EXPECT_EQ(state.GetPositionUpdateCount(), c.updates) << *c.bodies.begin();
+        Feed(state, bodies);
+        EXPECT_EQ(state.GetPositionUpdateCount(), updates) << bodies.front();
     }
 }
 
-TEST(GgaDecoder, EmptyFieldsReadZeroAndSouthWestAreNegative) {
-    ReceiverState state;
-    Feed(state, {kGga, "GPGGA,123520,,N,01131.000,W,2,08,0.9,100.0,M,,M,3.5,0012"});
-    const NavGroup nav = state.CopyNav();
-    EXPECT_EQ(nav.latitude, 0.0);
-    EXPECT_NEAR(nav.longitude, -11.516666666666667, 1e-12);
-    EXPECT_EQ(nav.altitude, 100.0); // empty geoid separation adds 0
-    EXPECT_EQ(nav.fixQuality, 2);
-    EXPECT_EQ(nav.differentialAge, 3.5);
-    EXPECT_EQ(nav.differentialStation, 12);
-}
-
-TEST(GsaDecoder, SetsModeUsedPrnsAndDops) {
+TEST(GsaDecoder, SetsModeUsedPrnsAndDopsAndAModeOtherThanTwoOrThreeIsNoFix) {
     ReceiverState state;
     state.SetRestartNotified(1);
     Feed(state, {"GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1"});
-    const DopGroup dop = state.CopyDop();
-    EXPECT_EQ(dop.fixMode, 3);
-    std::array<int32_t, kMaxPrn + 1> used{};
+    DopGroup expected{2.5, 1.3, 2.1, 3, {}};
     for (int prn : {4, 5, 9, 12, 24})
-        used[prn] = 1;
-    EXPECT_EQ(dop.usedByPrn, used);
-    EXPECT_EQ(dop.pdop, 2.5);
-    EXPECT_EQ(dop.hdop, 1.3);
-    EXPECT_EQ(dop.vdop, 2.1);
+        expected.usedByPrn[prn] = 1;
+    EXPECT_EQ(state.CopyDop(), expected);
     EXPECT_EQ(state.GetRestartNotified(), 0);
-}
 
-TEST(GsaDecoder, ModeOtherThanTwoOrThreeMeansNoFixAndUsedFlagsAreReplaced) {
-    struct Case {
-        std::string body;
-        int mode;
-    };
-    const Case cases[] = {{"GPGSA,A,1", 1},
-                          {"GPGSA,A,", 1},
-                          {"GPGSA,A", 1},
-                          {"GPGSA,A,2,33,65", 2},
-                          {"GPGSA,A,7", 1}};
-    for (const Case& c : cases) {
+    // The used flags are replaced each time.
+    for (const auto& [body, mode] : {std::pair{"GPGSA,A,1", 1},
+                                     {"GPGSA,A,", 1},
+                                     {"GPGSA,A", 1},
+                                     {"GPGSA,A,2,33,65", 2},
+                                     {"GPGSA,A,7", 1}}) {
         ReceiverState state;
-        Feed(state, {"GPGSA,A,3,04,05", c.body});
-        const DopGroup dop = state.CopyDop();
-        EXPECT_EQ(dop.fixMode, c.mode) << c.body;
-        EXPECT_EQ(dop.usedByPrn, (std::array<int32_t, kMaxPrn + 1>{})) << c.body;
+        Feed(state, {"GPGSA,A,3,04,05", body});
+        EXPECT_EQ(state.CopyDop().fixMode, mode) << body;
+        EXPECT_EQ(state.CopyDop().usedByPrn, (std::array<int32_t, kMaxPrn + 1>{})) << body;
     }
 }
 
-TEST(GsvDecoder, MessagesFillTheirRowsAndUsedFlagsComeFromGsa) {
+TEST(GsvDecoder, MessagesFillTheirRowsWithUsedFlagsFromGsa) {
+    const struct {
+        std::vector<std::string> bodies;
+        int inView;
+        std::map<size_t, SatelliteInfo> rows;
+    } steps[] = {
+        // The short last message writes zero rows after its satellites.
+        {{"GPGSA,A,3,14,16,,,,,,,,,,,2.5,1.3,2.1",
+          "GPGSV,3,1,10,01,10,100,30,02,20,200,31,03,30,300,32,04,40,040,33",
+          "GPGSV,3,2,10,14,25,170,00,16,57,208,39,18,67,296,40,19,40,246,00",
+          "GPGSV,3,3,10,20,05,010,20,21,06,011,21"},
+         10,
+         {{0, {1, 30, 0, 100, 10, 0, 0}},
+          {4, {14, 0, 0, 170, 25, 1, 1}},
+          {5, {16, 39, 0, 208, 57, 1, 1}},
+          {7, {19, 0, 0, 246, 40, 0, 0}},
+          {9, {21, 21, 0, 11, 6, 0, 0}},
+          {10, {}},
+          {11, {}}}},
+        // Tracked is never cleared; bad message numbers are ignored.
+        {{"GPGSA,A,3,01", "GPGSV,1,1,01,01,10,100,30", "GPGSA,A,3,02", "GPGSV,1,1,01,01,11,101,31",
+          "GPGSV,1,0,05,09,9,9,9", "GPGSV,1,X,05,09,9,9,9", "GPGSV,1,,05,09,9,9,9"},
+         1,
+         {{0, {1, 31, 0, 101, 11, 1, 0}}}},
+        // PRNs beyond 32 keep their flags (and snrAux); rows beyond the table are skipped.
+        {{"GPGSV,9,9,40,65,10,100,30,66,11,101,31"}, 40, {{32, {65, 30, 7, 100, 10, 1, 1}}}},
+    };
     ReceiverState state;
-    Feed(state, {"GPGSA,A,3,14,16,,,,,,,,,,,2.5,1.3,2.1",
-                 "GPGSV,3,1,10,01,10,100,30,02,20,200,31,03,30,300,32,04,40,040,33",
-                 "GPGSV,3,2,10,14,25,170,00,16,57,208,39,18,67,296,40,19,40,246,00",
-                 "GPGSV,3,3,10,20,05,010,20,21,06,011,21"});
-    const SatGroup sat = state.CopySat();
-    EXPECT_EQ(sat.satellitesInView, 10);
-    EXPECT_EQ(sat.satellites[0], (SatelliteInfo{1, 30, 0, 100, 10, 0, 0}));
-    EXPECT_EQ(sat.satellites[4], (SatelliteInfo{14, 0, 0, 170, 25, 1, 1}));
-    EXPECT_EQ(sat.satellites[5], (SatelliteInfo{16, 39, 0, 208, 57, 1, 1}));
-    EXPECT_EQ(sat.satellites[7], (SatelliteInfo{19, 0, 0, 246, 40, 0, 0}));
-    EXPECT_EQ(sat.satellites[9], (SatelliteInfo{21, 21, 0, 11, 6, 0, 0}));
-    // The short last message writes zero rows after its satellites.
-    EXPECT_EQ(sat.satellites[10], SatelliteInfo{});
-    EXPECT_EQ(sat.satellites[11], SatelliteInfo{});
-}
-
-TEST(GsvDecoder, TrackedIsNeverClearedAndBadMessageNumbersAreIgnored) {
-    ReceiverState state;
-    Feed(state,
-         {"GPGSA,A,3,01", "GPGSV,1,1,01,01,10,100,30", "GPGSA,A,3,02", "GPGSV,1,1,01,01,11,101,31",
-          "GPGSV,1,0,05,09,9,9,9", "GPGSV,1,X,05,09,9,9,9", "GPGSV,1,,05,09,9,9,9"});
-    const SatGroup sat = state.CopySat();
-    EXPECT_EQ(sat.satellitesInView, 1);
-    EXPECT_EQ(sat.satellites[0], (SatelliteInfo{1, 31, 0, 101, 11, 1, 0}));
-}
-
-TEST(GsvDecoder, HighPrnsKeepTheirFlagsAndRowsBeyondTheTableAreSkipped) {
-    ReceiverState state;
-    {
-        StateWriter w(state, StateGroup::Sat);
-        w.Sat().satellites[32] = {7, 7, 7, 7, 7, 1, 1};
+    StateWriter(state, StateGroup::Sat).Sat().satellites[32] = {7, 7, 7, 7, 7, 1, 1};
+    for (const auto& step : steps) {
+        Feed(state, step.bodies);
+        const SatGroup sat = state.CopySat();
+        EXPECT_EQ(sat.satellitesInView, step.inView);
+        for (const auto& [row, expected] : step.rows)
+            EXPECT_EQ(sat.satellites[row], expected) << step.bodies.back() << ", row " << row;
     }
-    Feed(state, {"GPGSV,9,9,40,65,10,100,30,66,11,101,31"});
-    const SatGroup sat = state.CopySat();
-    EXPECT_EQ(sat.satellitesInView, 40);
-    EXPECT_EQ(sat.satellites[32], (SatelliteInfo{65, 30, 7, 100, 10, 1, 1})); // snrAux untouched
 }
 
 TEST(RmcDecoder, OffByDefaultAndDecodesVoidFixesWhenOn) {
     const std::string rmc = "GPRMC,225446,V,4916.45,N,12311.12,W,000.5,054.7,191194,020.3,E";
-    ReceiverState off;
+    ReceiverState off, on;
     Feed(off, {rmc});
     EXPECT_EQ(off.CopyNav(), NavGroup{});
-
     DecodeSettings settings;
     settings.useRMC = 1;
-    ReceiverState on;
     Feed(on, {rmc, rmc}, settings);
-    const NavGroup nav = on.CopyNav();
-    EXPECT_EQ(nav.hour, 22);
-    EXPECT_NEAR(nav.latitude, 49.274166666666666, 1e-12);
-    EXPECT_NEAR(nav.longitude, -123.18533333333333, 1e-12);
-    EXPECT_EQ(nav.speedKnots, 0.5);
-    EXPECT_EQ(nav.heading, 54.7);
-    EXPECT_EQ(nav.positionUpdateCount, 2); // no repeated-time check
+    // No repeated-time check: two updates.
+    const NavGroup expected{
+        49.274166666666666, -123.18533333333333, 0, 0, 22, 54, 46, 2, 0, 0, 0, 0, 0.5, 54.7};
+    EXPECT_EQ(Rounded(on.CopyNav(), expected), expected);
 }
 
 TEST(RreDecoder, ErrorEstimatesOnlyWithMoreThanFourSatellites) {
-    ReceiverState four;
-    Feed(four, {"GPRRE,04,01,1.0,02,1.0,03,1.0,04,1.0,7.5,9.5"});
-    EXPECT_EQ(four.GetHorizontalError(), 0.0);
-    ReceiverState five;
-    Feed(five, {"GPRRE,05,01,1.0,02,1.0,03,1.0,04,1.0,05,1.0,7.5,9.5"});
-    EXPECT_EQ(five.GetHorizontalError(), 7.5);
-    EXPECT_EQ(five.GetVerticalError(), 9.5);
-    ReceiverState huge;
-    Feed(huge, {"GPRRE,999999999,1,2"});
-    EXPECT_EQ(huge.GetHorizontalError(), 0.0);
+    for (const auto& [body, horizontal, vertical] :
+         {std::tuple{"GPRRE,04,01,1.0,02,1.0,03,1.0,04,1.0,7.5,9.5", 0.0, 0.0},
+          {"GPRRE,05,01,1.0,02,1.0,03,1.0,04,1.0,05,1.0,7.5,9.5", 7.5, 9.5},
+          {"GPRRE,999999999,1,2", 0.0, 0.0}}) {
+        ReceiverState state;
+        Feed(state, {body});
+        EXPECT_EQ(state.GetHorizontalError(), horizontal) << body;
+        EXPECT_EQ(state.GetVerticalError(), vertical) << body;
+    }
 }
 
 } // namespace

@@ -17,41 +17,27 @@ const std::string kPosition = "Lat\t\t\t48° 07.03800 N  \nLong:  \t\t011° 31.0
 const std::string kTime = "Time:\t\t12:35:19             \nClock Drift:\t";
 const std::string kFeet = "Alt:\t\t\t328.08   ft     \n", kMetres = "Alt:\t\t\t100.00   m     \n";
 
-struct TextCase {
-    const char* name;
-    std::string drift; // none when empty
-    int units;
-    std::string expected;
-};
-
-class NavigationTextTest : public testing::TestWithParam<TextCase> {};
-
-TEST_P(NavigationTextTest, ShowsWhatTheReceiverReports) {
-    const TextCase& c = GetParam();
-    ReceiverState state;
-    DecodeSettings withRmc;
-    withRmc.useRMC = 1;
-    Feed(state, {kGga, kRmc}, withRmc);
-    if (!c.drift.empty())
-        Feed(state, {"POLYT,123519.00,071206,2,1432,345519.000,18," + c.drift + ",0,5123456"});
-    MemoryProfileStore profile;
-    profile.SetInt("Settings", "Units", c.units);
-    EXPECT_EQ(NavigationText(state, profile), c.expected);
+// With a drift (a receiver of the second kind) or without, statute or metric
+// (any value but 1).
+TEST(NavigationText, ShowsWhatTheReceiverReports) {
+    const std::tuple<std::string, int, std::string> cases[] = {
+        {"3.5", 1, kTime + "003.5 ns/s           \n" + kPosition + kFeet},
+        {"3.5", 0, kTime + "003.5 ns/s           \n" + kPosition + kMetres},
+        {"-0.25", 0, kTime + "-00.2 ns/s           \n" + kPosition + kMetres},
+        {"", 1, kPosition + kFeet + "Speed:\t\t11.51   mph   \nHeading:\t\t55     "},
+        {"", 2, kPosition + kMetres + "Speed:\t\t18.52   kph   \nHeading:\t\t55     "}};
+    for (const auto& [drift, units, expected] : cases) {
+        ReceiverState state;
+        DecodeSettings withRmc;
+        withRmc.useRMC = 1;
+        Feed(state, {kGga, kRmc}, withRmc);
+        if (!drift.empty())
+            Feed(state, {"POLYT,123519.00,071206,2,1432,345519.000,18," + drift + ",0,5123456"});
+        MemoryProfileStore profile;
+        profile.SetInt("Settings", "Units", units);
+        EXPECT_EQ(NavigationText(state, profile), expected) << drift << " " << units;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ReceiverKindsAndUnits, NavigationTextTest,
-    testing::Values(
-        TextCase{"DriftStatute", "3.5", 1, kTime + "003.5 ns/s           \n" + kPosition + kFeet},
-        TextCase{"DriftMetric", "3.5", 0, kTime + "003.5 ns/s           \n" + kPosition + kMetres},
-        TextCase{"NegativeDrift", "-0.25", 0,
-                 kTime + "-00.2 ns/s           \n" + kPosition + kMetres},
-        TextCase{"NoDriftStatute", "", 1,
-                 kPosition + kFeet + "Speed:\t\t11.51   mph   \nHeading:\t\t55     "},
-        // Any value but 1 is metric.
-        TextCase{"NoDriftMetric", "", 2,
-                 kPosition + kMetres + "Speed:\t\t18.52   kph   \nHeading:\t\t55     "}),
-    [](const testing::TestParamInfo<TextCase>& info) { return info.param.name; });
 
 TEST(NavigationLayout, FontFollowsTheHeightAndStaysReadable) {
     EXPECT_EQ(NavigationFontTenths(200), 231);

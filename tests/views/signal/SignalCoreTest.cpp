@@ -24,6 +24,9 @@ TEST(SignalCore, BarHeightsAndCountsAtTheEdges) {
         {70, 30, 60, 200}, {10, 30, 60, 0}, {59, 30, 60, 193}, {44, 45, 45, 0}, {45, 60, 30, 0}};
     for (const auto& c : cases)
         EXPECT_EQ(BarHeight(c[0], c[1], c[2], 200), c[3]) << c[0] << " in " << c[1] << ".." << c[2];
+    // The level line only strictly between the thresholds.
+    for (const auto& [level, height] : {std::pair{30, 0}, {31, 6}, {45, 100}, {59, 193}, {60, 0}})
+        EXPECT_EQ(LevelMarkHeight(level, 30, 60, 200), height) << level;
     // Too small for its bars: empty slots, never inverted ones.
     const PixelRect tiny = SignalBarGeometry({0, 0, 40, 20}, 32).Slot(5);
     EXPECT_TRUE(tiny.Width() == 0 && tiny.Height() == 0);

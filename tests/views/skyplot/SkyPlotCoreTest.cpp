@@ -64,6 +64,11 @@ TEST(PhysicalMask, UpdateRule) {
          {Slots({Sat(7, 360, 10, 1, 45), Sat(8, -1, 10, 1, 45), Sat(9, 100000, 10, 1, 45)})},
          {false},
          {}},
+        {"exactly at the mask is not below it",
+         {Slots({Sat(7, 10, 76, 1, 45)}), Slots({Sat(7, 10, 20, 1, 45)}),
+          Slots({Sat(8, 10, 20, 1, 45)})},
+         {false, true, false},
+         {{10, 20}}},
         {"the lowest of two satellites at one azimuth stays",
          {Slots({Sat(7, 45, 30, 1, 45), Sat(8, 45, 20, 1, 45), Sat(9, 45, 25, 0, 45)})},
          {true},
@@ -125,7 +130,7 @@ TEST(PolarGeometry, NorthUpClockwiseZenithAtTheCentreInsideTheClientArea) {
     EXPECT_GT(g.Map(180, -2147483648.0).y, 1000000);
 }
 
-TEST(MaskFile, RoundTripKeepsEverySavedByte) {
+TEST(MaskFile, LittleEndianRecordsAfterTheCommentAndARoundTripKeepsEverySavedByte) {
     MaskFileContent content;
     for (int i = 0; i < kMaskEntries; ++i)
         content.mask[static_cast<size_t>(i)] = {i, (i * 7) % 91 - 5, i % 3 == 0};
@@ -133,7 +138,12 @@ TEST(MaskFile, RoundTripKeepsEverySavedByte) {
     EXPECT_EQ(CommentText(content.comment), std::string(2047, 'x'));
     SetCommentText(content.comment, std::string(511, 'c')); // the tail of the longer one stays
     const std::string bytes = EncodeMaskFile(content);
-    EXPECT_EQ(bytes.substr(511, 2), std::string("\0x", 2));
+    ASSERT_EQ(bytes.size(), 6368u);
+    EXPECT_EQ(bytes.substr(0, 513), std::string(511, 'c') + std::string("\0x", 2));
+    // Azimuth 0: elevation -5, observed; azimuth 1: elevation 2, not observed.
+    EXPECT_EQ(bytes.substr(2048, 24), std::string("\0\0\0\0\xFB\xFF\xFF\xFF\x01\0\0\0"
+                                                  "\x01\0\0\0\x02\0\0\0\0\0\0\0",
+                                                  24));
     MaskFileContent read;
     std::string error;
     // Trailing bytes past the file's size are not part of it.
