@@ -38,10 +38,12 @@ StartupSettings ReadStartupSettings(ProfileStore& profile, DecodeSettings& decod
     settings.port = profile.GetString(kSerialSection, "Port", kDefaultPort);
     std::string baud = profile.GetString(kSerialSection, "Baud", kDefaultBaud);
     // An emptied value would open "" or set no speed at all: take the default.
-    if (settings.port.find_first_not_of(" \t") == std::string::npos) settings.port = kDefaultPort;
+    // (Whole new strings: assigning a literal trips GCC 12's -Wrestrict.)
+    if (settings.port.find_first_not_of(" \t") == std::string::npos)
+        settings.port = std::string(kDefaultPort);
     settings.baud = PlainDecimal(baud);
     if (settings.baud <= 0) {
-        baud = kDefaultBaud;
+        baud = std::string(kDefaultBaud);
         settings.baud = PlainDecimal(baud);
     }
     profile.SetString(kSerialSection, "Port", settings.port);
