@@ -34,35 +34,23 @@ TEST(QSettingsProfile, CoreReaderSeesEachWriteOfTheApplicationAtOnce) {
     const QString path = dir.filePath("profile.ini");
     // A placement record written by hand, without quotes, is still one text.
     WriteFile(path, "[Windows]\nHand=44,0,1,-1,-1,-1,-1,10,610,20,420\n");
+    // clang-format off
     const std::tuple<std::string, std::string, std::string> texts[] = {
-        {"GPS Section", "UseGPRMC", "1"},
+        {"GPS Section", "UseGPRMC", "1"}, {"Chat", "At", "@home"}, {"Chat", "Tab", "a\tb"},
         {"GPS Section", "Dump File Name", "/home/me/logs/roof test.nmea"},
         {"Serial Port Commmunications", "Port", "/dev/pts/7"},
         {"Serial Port Commmunications", "Baud", "19200"},
-        {"Chat", "Address", "irc.example.net:6667"},
-        {"Chat", "Padded", "  two spaces each side  "},
-        {"Chat", "Empty", ""},
-        {"Sky Plot", "Label", "Elevation 10\xC2\xB0"},
+        {"Chat", "Address", "irc.example.net:6667"}, {"Chat", "Empty", ""},
+        {"Chat", "Padded", "  two spaces each side  "}, {"Sky Plot", "Label", "Elevation 10\xC2\xB0"},
         {"Windows", "Placement", "44,0,1,-1,-1,-1,-1,10,610,20,420"},
-        {"Windows", "Semicolon", "a;b=c"},
-        {"General", "Path", "C:\\logs\\say \"hi\""},
-        {"Chat", "At", "@home"},
-        {"Chat", "Tab", "a\tb"},
+        {"Windows", "Semicolon", "a;b=c"}, {"General", "Path", "C:\\logs\\say \"hi\""},
     };
     // The same text gives the same number to both, or the default (-99).
-    const std::pair<std::string, int> numbers[] = {{"19200", 19200},
-                                                   {"-3", -3},
-                                                   {"+5", 5},
-                                                   {" 7", 7},
-                                                   {"12abc", 12},
-                                                   {"1 2", 1},
-                                                   {"0x10", 0},
-                                                   {"abc", -99},
-                                                   {"", -99},
-                                                   {"- 1", -99},
-                                                   {"2147483647", 2147483647},
-                                                   {"2147483648", -99},
-                                                   {"-2147483649", -99}};
+    const std::pair<std::string, int> numbers[] = {
+        {"19200", 19200}, {"-3", -3}, {"+5", 5}, {" 7", 7}, {"12abc", 12}, {"1 2", 1},
+        {"0x10", 0}, {"abc", -99}, {"", -99}, {"- 1", -99}, {"2147483647", 2147483647},
+        {"2147483648", -99}, {"-2147483649", -99}};
+    // clang-format on
     const auto check = [&](const ProfileStore& profile, const char* reader) {
         SCOPED_TRACE(reader);
         for (const auto& [section, key, value] : texts)

@@ -55,22 +55,15 @@ TEST(StatusBarModel, LogLedFollowsTheLogFileAndLedCellsFitTheStrip) {
 }
 
 TEST(StatusBarModel, FixPaneTextByQuality) {
+    // clang-format off
     const std::tuple<int, int, int, double, std::string> cases[] = {
-        {0, 1, 0, 0, "Fix Invalid"},
-        {1, 1, 0, 0, "GPS Fix Available"},
-        {1, 2, 0, 0, "2D GPS"},
-        {1, 3, 0, 0, "3D GPS"},
-        {2, 3, 12, 3.5, "Diff ID:0012 Age:3.5"},
-        {2, 3, 1023, 12.96, "Diff ID:1023 Age:13.0"},
-        {3, 3, 5, 2.26, "Enhanced Diff: Age:2.3"},
-        {4, 3, 5, 1, "RTK Float: Age:1.0"},
-        {5, 3, 5, 0.5, "RTK Fixed: Age:0.5"},
-        {6, 3, 0, 0, "Dead Reckoning"},
-        {7, 3, 0, 0, ""},
-        {8, 3, 0, 0, "Simulation"},
-        {9, 3, 0, 0, ""},
-        {-1, 3, 0, 0, ""},
-    };
+        {0, 1, 0, 0, "Fix Invalid"}, {1, 1, 0, 0, "GPS Fix Available"}, {1, 2, 0, 0, "2D GPS"},
+        {1, 3, 0, 0, "3D GPS"}, {2, 3, 12, 3.5, "Diff ID:0012 Age:3.5"},
+        {2, 3, 1023, 12.96, "Diff ID:1023 Age:13.0"}, {3, 3, 5, 2.26, "Enhanced Diff: Age:2.3"},
+        {4, 3, 5, 1, "RTK Float: Age:1.0"}, {5, 3, 5, 0.5, "RTK Fixed: Age:0.5"},
+        {6, 3, 0, 0, "Dead Reckoning"}, {7, 3, 0, 0, ""}, {8, 3, 0, 0, "Simulation"},
+        {9, 3, 0, 0, ""}, {-1, 3, 0, 0, ""}};
+    // clang-format on
     for (const auto& [quality, mode, station, age, text] : cases)
         EXPECT_EQ(FixText(quality, mode, station, age), text) << "quality " << quality;
 }

@@ -45,25 +45,22 @@ TEST(WindowPlacement, ParseTakesExactlyTheRightCountOfDecimalIntegers) {
         bool validMain, validChild;
     };
     // 10 numbers, 12 numbers, spaces, signs, empty fields, trailing text, out of range.
-    const Case cases[] = {{kMainText, true, false},
-                          {"130," + kMainText, false, true},
-                          {"-2147483648,0,1,0,0,0,0,0,0,0,2147483647", true, false},
-                          {"", false, false},
-                          {"44,0,3,-1,-1,-1,-1,10,810,20", false, false},
-                          {kMainText + ",0", false, true},
-                          {"130," + kMainText + ",0", false, false},
-                          {kMainText + ",", false, false},
-                          {"44,,3,-1,-1,-1,-1,10,810,20,620", false, false},
-                          {kMainText + "x", false, false},
-                          {kMainText + "\n", false, false},
-                          {" " + kMainText, false, false},
-                          {"44, 0,3,-1,-1,-1,-1,10,810,20,620", false, false},
-                          {"+44,0,3,-1,-1,-1,-1,10,810,20,620", false, false},
-                          {"44,0,3,--1,-1,-1,-1,10,810,20,620", false, false},
-                          {"44,0,3,-,-1,-1,-1,10,810,20,620", false, false},
-                          {"44,0,3,-1,-1,-1,-1,10,810,20,6.5", false, false},
-                          {"44,0,3,-1,-1,-1,-1,10,810,20,0x1", false, false},
-                          {"44,0,3,-1,-1,-1,-1,10,810,20,2147483648", false, false}};
+    // clang-format off
+    const Case cases[] = {
+        {kMainText, true, false}, {"130," + kMainText, false, true}, {"", false, false},
+        {"-2147483648,0,1,0,0,0,0,0,0,0,2147483647", true, false},
+        {"44,0,3,-1,-1,-1,-1,10,810,20", false, false}, {kMainText + ",0", false, true},
+        {"130," + kMainText + ",0", false, false}, {kMainText + ",", false, false},
+        {"44,,3,-1,-1,-1,-1,10,810,20,620", false, false}, {kMainText + "x", false, false},
+        {kMainText + "\n", false, false}, {" " + kMainText, false, false},
+        {"44, 0,3,-1,-1,-1,-1,10,810,20,620", false, false},
+        {"+44,0,3,-1,-1,-1,-1,10,810,20,620", false, false},
+        {"44,0,3,--1,-1,-1,-1,10,810,20,620", false, false},
+        {"44,0,3,-,-1,-1,-1,10,810,20,620", false, false},
+        {"44,0,3,-1,-1,-1,-1,10,810,20,6.5", false, false},
+        {"44,0,3,-1,-1,-1,-1,10,810,20,0x1", false, false},
+        {"44,0,3,-1,-1,-1,-1,10,810,20,2147483648", false, false}};
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(ParsePlacement(c.text).has_value(), c.validMain) << '"' << c.text << '"';
         EXPECT_EQ(ParseChild(c.text).has_value(), c.validChild) << '"' << c.text << '"';
