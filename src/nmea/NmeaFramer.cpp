@@ -97,10 +97,10 @@ void NmeaFramer::EndWithChecksum() {
     const unsigned received = high < 0 ? 0 : low < 0 ? high : high * 16 + low;
     if ((high >= 0 && received == running) || DecodeSettings::On(settings.ignoreChecksum)) {
         LogAsReceived(true);
-        Accept();
+        const bool rewritten = Accept();
         if (monitor) {
-            BuildEcho(true);
-            if (low >= 0) ResealEcho();
+            if (rewritten || !log) BuildEcho(true); // else the log's echo stands
+            if (rewritten && low >= 0) ResealEcho();
             monitor->AppendText(echo, 1);
         }
     } else {
@@ -111,9 +111,9 @@ void NmeaFramer::EndWithChecksum() {
 void NmeaFramer::EndWithoutChecksum() {
     stage = Stage::Hunt;
     LogAsReceived(false);
-    Accept();
+    const bool rewritten = Accept();
     if (monitor) {
-        BuildEcho(false);
+        if (rewritten || !log) BuildEcho(false);
         monitor->AppendText(echo, 1);
     }
 }
@@ -127,12 +127,13 @@ void NmeaFramer::LogAsReceived(bool withChecksum) {
     log->Write(echo);
 }
 
-void NmeaFramer::Accept() {
+bool NmeaFramer::Accept() {
     const std::string_view addr(address.data(), addressLength);
-    dispatcher.DispatchSentence(addr, std::span<char>(data.data(), length));
+    const bool rewritten = dispatcher.DispatchSentence(addr, std::span<char>(data.data(), length));
     const unsigned count = state.AddSentence();
     if (observer) observer(addr, std::string_view(data.data(), length));
     if (pacing) pacing(count);
+    return rewritten;
 }
 
 void NmeaFramer::ReportMismatch(unsigned received) {
@@ -164,7 +165,6 @@ void NmeaFramer::BuildEcho(bool withChecksum) {
 // so the text shown is a sentence that checks as the received one did.
 void NmeaFramer::ResealEcho() {
     const uint8_t now = NmeaChecksum(std::string_view(echo).substr(1, echo.size() - 6));
-    if (now == running) return;
     const unsigned received = HexDigitValue(checksumText[0]) * 16 + HexDigitValue(checksumText[1]);
     static constexpr char kHex[] = "0123456789ABCDEF";
     const unsigned sealed = received ^ running ^ now;

@@ -45,7 +45,7 @@ private:
     const char* ScanData(const char* p, const char* end);
     void EndWithChecksum();
     void EndWithoutChecksum();
-    void Accept();
+    bool Accept(); // true when a decoder rewrote the data
     void ReportMismatch(unsigned received);
     void BuildEcho(bool withChecksum);
     void ResealEcho();

@@ -44,9 +44,9 @@ void DecodePOLYA(ReceiverState& state, const NmeaFields& f) {
 // $POLYP,123519.00,4807.0380,N,01131.0000,E,592.3,G3,15.0,22.0,0.5,54.7,0,1.0,1.2,1.9,2.2,,*..
 //  6 navigation status, 7/8 error estimates (m), 9 speed km/h, 13/14/15 HDOP/VDOP/PDOP.
 // A fix with HDOP above 4 or a horizontal error above 600 m is rejected.
-void DecodePOLYP(ReceiverState& state, const NmeaFields& f, std::span<char> data) {
+bool DecodePOLYP(ReceiverState& state, const NmeaFields& f, std::span<char> data) {
     StateWriter w(state, StateGroup::Nav | StateGroup::Dop);
-    if (!w) return;
+    if (!w) return false;
     NavGroup& nav = w.Nav();
     DopGroup& dop = w.Dop();
     if (SetTime(nav, f, 0)) --nav.positionUpdateCount;
@@ -64,15 +64,14 @@ void DecodePOLYP(ReceiverState& state, const NmeaFields& f, std::span<char> data
     SetReal(dop.vdop, f, 14);
     SetReal(dop.pdop, f, 15);
 
-    if (dop.hdop > kMaxHdop || nav.horizontalError > kMaxHorizontalError) {
-        nav.fixQuality = 0;
-        if (f.Get(6).size() == 2) {
-            const size_t at = f.EndOf(6) - 2;
-            data[at] = 'N';
-            data[at + 1] = 'F';
-        }
-    }
     ++nav.positionUpdateCount;
+    if (dop.hdop <= kMaxHdop && nav.horizontalError <= kMaxHorizontalError) return false;
+    nav.fixQuality = 0;
+    if (f.Get(6).size() != 2) return false;
+    const size_t at = f.EndOf(6) - 2;
+    data[at] = 'N';
+    data[at + 1] = 'F';
+    return true;
 }
 
 // $POLYS,2,05,U,123,45,42,0,12,e,300,10,31,0*..

@@ -10,7 +10,8 @@ class ReceiverState;
 void DecodePOLYA(ReceiverState& state, const NmeaFields& f);
 // May rewrite the navigation status in `data` to NF when the fix is rejected,
 // so that the echo shows what was decided.
-void DecodePOLYP(ReceiverState& state, const NmeaFields& f, std::span<char> data);
+// True when it marked a rejected fix NF in `data`.
+bool DecodePOLYP(ReceiverState& state, const NmeaFields& f, std::span<char> data);
 void DecodePOLYS(ReceiverState& state, const NmeaFields& f);
 void DecodePOLYT(ReceiverState& state, const NmeaFields& f);
 void DecodePOLYN(ReceiverState& state, const NmeaFields& f);

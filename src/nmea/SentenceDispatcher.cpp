@@ -24,7 +24,7 @@ void QueueReply(ReceiverState& state, std::string_view address, std::string_view
 
 } // namespace
 
-void SentenceDispatcher::DispatchSentence(std::string_view address, std::span<char> data) {
+bool SentenceDispatcher::DispatchSentence(std::string_view address, std::span<char> data) {
     const std::string_view text(data.data(), data.size());
     const auto on = [](const std::atomic<int>& flag) { return DecodeSettings::On(flag); };
     // The talker (first two characters) is not looked at for standard sentences.
@@ -44,7 +44,7 @@ void SentenceDispatcher::DispatchSentence(std::string_view address, std::span<ch
     } else if (address == "POLYA") {
         if (on(settings.usePOLYA)) DecodePOLYA(state, NmeaFields(text));
     } else if (address == "POLYP") {
-        if (on(settings.usePOLYP)) DecodePOLYP(state, NmeaFields(text), data);
+        return on(settings.usePOLYP) && DecodePOLYP(state, NmeaFields(text), data);
     } else if (address == "POLYS") {
         if (on(settings.usePOLYS)) DecodePOLYS(state, NmeaFields(text));
     } else if (address == "POLYN") {
@@ -58,4 +58,5 @@ void SentenceDispatcher::DispatchSentence(std::string_view address, std::span<ch
     } else if (address == "PASHR") {
         DecodePASHR(state, NmeaFields(text));
     }
+    return false;
 }

@@ -13,8 +13,8 @@ public:
         : state(state), settings(settings) {}
 
     // `data` may be changed by a decoder (a rejected POLYP fix) before it is
-    // echoed; its length stays the same.
-    void DispatchSentence(std::string_view address, std::span<char> data);
+    // echoed; its length stays the same. True when it was changed.
+    bool DispatchSentence(std::string_view address, std::span<char> data);
 
 private:
     ReceiverState& state;
