@@ -8,19 +8,11 @@ namespace {
 
 TEST(ReceiverState, StartsZeroedWithTheThreadFlagSet) {
     ReceiverState state;
-    double lat = 1, lon = 1, alt = 1;
-    state.GetPosition(lat, lon, alt);
-    EXPECT_EQ(lat, 0.0);
-    EXPECT_EQ(lon, 0.0);
-    EXPECT_EQ(alt, 0.0);
-    EXPECT_EQ(state.GetSatellitesInView(), 0);
-    EXPECT_EQ(state.GetFixMode(), 0);
-    EXPECT_EQ(state.GetSentenceCount(), 0u);
-    EXPECT_EQ(state.GetThreadRunning(), 1);
-    EXPECT_EQ(state.GetReceivePaused(), 0);
-    EXPECT_EQ(state.CopyNav(), NavGroup{});
-    EXPECT_EQ(state.CopySat(), SatGroup{});
-    EXPECT_TRUE(state.TakeReplies().empty());
+    EXPECT_EQ(std::tuple(state.CopyNav(), state.CopySat(), state.CopyDop(), state.CopyClock()),
+              std::tuple(NavGroup{}, SatGroup{}, DopGroup{}, ClockGroup{}));
+    EXPECT_EQ(std::tuple(state.GetSentenceCount(), state.GetThreadRunning(),
+                         state.GetReceivePaused(), state.TakeReplies().empty()),
+              std::tuple(0u, 1, 0, true));
 }
 
 TEST(ReceiverState, KeepsTheFirstNineRepliesAndEmptiesOnTake) {
@@ -48,18 +40,10 @@ TEST(ReceiverState, ClearFixZeroesOnlyPositionModeAndSatelliteCount) {
         w.Dop().pdop = 1.5;
     }
     state.ClearFix();
-    const NavGroup nav = state.CopyNav();
-    EXPECT_EQ(nav.latitude, 0.0);
-    EXPECT_EQ(nav.longitude, 0.0);
-    EXPECT_EQ(nav.altitude, 0.0);
-    EXPECT_EQ(nav.fixQuality, 1);
-    EXPECT_EQ(nav.hour, 4);
-    EXPECT_EQ(state.GetSatellitesInView(), 0);
-    EXPECT_EQ(state.GetFixMode(), 0);
-    EXPECT_EQ(state.GetPDOP(), 1.5);
-    SatelliteTable table;
-    state.CopySatelliteTable(table);
-    EXPECT_EQ(table[0].prn, 5);
+    EXPECT_EQ(state.CopyNav(), (NavGroup{.fixQuality = 1, .hour = 4}));
+    EXPECT_EQ(std::tuple(state.GetSatellitesInView(), state.GetFixMode(), state.GetPDOP(),
+                         state.CopySat().satellites[0].prn),
+              std::tuple(0, 0, 1.5, 5));
 }
 
 // A lock that is never released must not hang readers or writers forever:

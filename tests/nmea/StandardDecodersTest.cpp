@@ -9,34 +9,24 @@ namespace {
 const std::string kGga = "GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,";
 
 // NavGroup in order: latitude, longitude, altitude, quality, hour, minute, second,
-// updates, differential station and age, errors, knots, heading.
-TEST(GgaDecoder, DecodesTimePositionHeightAboveEllipsoidAndDifferentialData) {
+// updates, differential station and age, errors, knots, heading. A repeated
+// time counts as one update.
+TEST(GgaDecoder, DecodesTimePositionHeightAboveEllipsoidDifferentialDataAndUpdates) {
     const std::pair<std::vector<std::string>, NavGroup> cases[] = {
         // An empty age between commas reads 0; the station missing at the end stays.
-        {{kGga}, {48.1173, 11.516666666666667, 592.3, 1, 12, 35, 19, 1, 77}},
+        {{kGga, kGga}, {48.1173, 11.516666666666667, 592.3, 1, 12, 35, 19, 1, 77}},
         // Empty fields read zero, south and west are negative, an empty geoid separation adds 0.
         {{kGga, "GPGGA,123520,,N,01131.000,W,2,08,0.9,100.0,M,,M,3.5,0012"},
          {0, -11.516666666666667, 100, 2, 12, 35, 20, 2, 12, 3.5}},
+        // An empty time reads 00:00:00, as the zeroed state holds: no update.
+        {{"GPGGA,,4807.038,N"}, {48.1173, 0, 0, 0, 0, 0, 0, 0, 77}},
+        {{"GPGGA,"}, {0, 0, 0, 0, 0, 0, 0, 1, 77}}, // a missing time never compares
     };
     for (const auto& [bodies, expected] : cases) {
         ReceiverState state;
         StateWriter(state, StateGroup::Nav).Nav().differentialStation = 77;
         Feed(state, bodies);
         EXPECT_EQ(Rounded(state.CopyNav(), expected), expected) << bodies.back();
-    }
-}
-
-TEST(GgaDecoder, RepeatedTimeCountsOnce) {
-    const std::pair<std::vector<std::string>, int> cases[] = {
-        {{kGga, kGga}, 1},
-        {{kGga, "GPGGA,123520,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"}, 2},
-        {{"GPGGA,,4807.038,N"}, 0}, // an empty time reads 00:00:00, as the zeroed state holds
-        {{"GPGGA,"}, 1},            // a missing time never compares
-    };
-    for (const auto& [bodies, updates] : cases) {
-        ReceiverState state;
-        Feed(state, bodies);
-        EXPECT_EQ(state.GetPositionUpdateCount(), updates) << bodies.front();
     }
 }
 
@@ -51,11 +41,10 @@ TEST(GsaDecoder, SetsModeUsedPrnsAndDopsAndAModeOtherThanTwoOrThreeIsNoFix) {
     EXPECT_EQ(state.GetRestartNotified(), 0);
 
     // The used flags are replaced each time.
-    for (const auto& [body, mode] : {std::pair{"GPGSA,A,1", 1},
-                                     {"GPGSA,A,", 1},
-                                     {"GPGSA,A", 1},
-                                     {"GPGSA,A,2,33,65", 2},
-                                     {"GPGSA,A,7", 1}}) {
+    const std::pair<const char*, int> cases[] = {
+        {"GPGSA,A,1", 1}, {"GPGSA,A,", 1}, {"GPGSA,A", 1}, {"GPGSA,A,2,33,65", 2}, {"GPGSA,A,7", 1},
+    };
+    for (const auto& [body, mode] : cases) {
         ReceiverState state;
         Feed(state, {"GPGSA,A,3,04,05", body});
         EXPECT_EQ(state.CopyDop().fixMode, mode) << body;
@@ -122,8 +111,9 @@ TEST(RreDecoder, ErrorEstimatesOnlyWithMoreThanFourSatellites) {
           {"GPRRE,999999999,1,2", 0.0, 0.0}}) {
         ReceiverState state;
         Feed(state, {body});
-        EXPECT_EQ(state.GetHorizontalError(), horizontal) << body;
-        EXPECT_EQ(state.GetVerticalError(), vertical) << body;
+        EXPECT_EQ(std::pair(state.GetHorizontalError(), state.GetVerticalError()),
+                  std::pair(horizontal, vertical))
+            << body;
     }
 }
 
