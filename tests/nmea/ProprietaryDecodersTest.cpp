@@ -170,15 +170,17 @@ TEST(PashrDecoder, PositionModeAndQualityFromSatellitesUsed) {
               std::tuple(2.3, 1.3, 1.9));
 }
 
+// Attitude and other kinds leave the whole state alone.
 TEST(PashrDecoder, SatellitesAndOtherKindsIgnored) {
     ReceiverState state;
-    Feed(state, {"PASHR,SAT,02,03,103,56,50,U,23,225,61,52,a",
-                 "PASHR,123456.000,090.0,T,1.0,2.0,0.0,0.1,0.1,0.1,1,1"});
+    Feed(state, {"PASHR,123456.000,090.0,T,1.0,2.0,0.0,0.1,0.1,0.1,1,1", "PASHR,XYZ,1,2,3"});
+    EXPECT_EQ(std::tuple(state.CopyNav(), state.CopySat(), state.CopyDop(), state.CopyClock()),
+              std::tuple(NavGroup{}, SatGroup{}, DopGroup{}, ClockGroup{}));
+    Feed(state, {"PASHR,SAT,02,03,103,56,50,U,23,225,61,52,a"});
     const SatGroup sat = state.CopySat();
     EXPECT_EQ(sat.satellitesInView, 2);
     EXPECT_EQ(sat.satellites[0], (SatelliteInfo{3, 50, 0, 103, 56, 1, 1}));
     EXPECT_EQ(sat.satellites[1], (SatelliteInfo{23, 52, 0, 225, 61, 0, 0}));
-    EXPECT_EQ(state.GetPositionUpdateCount(), 0);
 }
 
 } // namespace

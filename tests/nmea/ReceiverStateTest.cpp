@@ -6,15 +6,6 @@
 
 namespace {
 
-TEST(ReceiverState, StartsZeroedWithTheThreadFlagSet) {
-    ReceiverState state;
-    EXPECT_EQ(std::tuple(state.CopyNav(), state.CopySat(), state.CopyDop(), state.CopyClock()),
-              std::tuple(NavGroup{}, SatGroup{}, DopGroup{}, ClockGroup{}));
-    EXPECT_EQ(std::tuple(state.GetSentenceCount(), state.GetThreadRunning(),
-                         state.GetReceivePaused(), state.TakeReplies().empty()),
-              std::tuple(0u, 1, 0, true));
-}
-
 TEST(ReceiverState, KeepsTheFirstNineRepliesAndEmptiesOnTake) {
     ReceiverState state;
     for (int i = 0; i < 12; ++i)
