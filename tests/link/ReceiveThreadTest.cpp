@@ -1,8 +1,6 @@
 #include "link/ReceiveThread.h"
 #include "link/ReceiverPort.h"
-#include "nmea/DecodeSettings.h"
 #include "nmea/NmeaChecksum.h"
-#include "nmea/ReceiverState.h"
 #include "support/Files.h"
 #include "support/Pty.h"
 #include "support/Recorders.h"
@@ -81,15 +79,6 @@ TEST_F(ReceiveThreadTest, NoByteIsReadBetweenPauseAndResume) {
     EXPECT_TRUE(WaitFor([&] { return state.GetSentenceCount() > paused; }));
 }
 
-TEST_F(ReceiveThreadTest, StopIsPromptEvenDuringTheStartDelay) {
-    OpenPty();
-    receive.Start(); // the full start delay
-    const auto start = std::chrono::steady_clock::now();
-    receive.Stop();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 200ms);
-    EXPECT_EQ(state.GetThreadRunning(), 0);
-}
-
 // Also a sentence split across reads is decoded, and logged, once.
 TEST_F(ReceiveThreadTest, LogHoldsExactlyTheEchoTextsAcrossSplitReadsAndSourceChanges) {
     const TempFile log("log"), capture("capture", NmeaSentence("GPTXT,from file"));
@@ -142,9 +131,7 @@ TEST_F(ReceiveThreadTest, DebugMonitorShowsAndLogsRawTextWithoutDecoding) {
     receive.SetMonitor(&monitor);
     ASSERT_TRUE(receive.Log().Create(log.path));
     receive.Start(0ms);
-    const std::string raw = "\x1e"
-                            "ABC" +
-                            kGga;
+    const std::string raw = std::string(1, '\x1e') + "ABC" + kGga;
     pty.Send(raw);
     ASSERT_TRUE(WaitFor([&] { return ReadFile(log.path).size() == raw.size(); }));
     receive.Stop();
@@ -153,7 +140,8 @@ TEST_F(ReceiveThreadTest, DebugMonitorShowsAndLogsRawTextWithoutDecoding) {
     EXPECT_EQ(state.GetSentenceCount(), 0u);
 }
 
-TEST_F(ReceiveThreadTest, NetworkTextIsFramedWithItsCarriageReturn) {
+// Then Stop is prompt even during the start delay.
+TEST_F(ReceiveThreadTest, NetworkTextIsFramedWithItsCarriageReturnAndStopIsPrompt) {
     receive.Settings().port = " 99999 "; // the profile's spaces do not matter
     RecordingMonitor monitor;
     receive.SetMonitor(&monitor);
@@ -168,6 +156,12 @@ TEST_F(ReceiveThreadTest, NetworkTextIsFramedWithItsCarriageReturn) {
     receive.SetNetworkText(std::string(20000, 'x'));
     receive.ProcessReceivedData(); // at most 12999 characters are taken; no crash, no sentence
     EXPECT_EQ(state.GetSentenceCount(), 1u);
+
+    receive.Start(); // the full start delay
+    const auto start = std::chrono::steady_clock::now();
+    receive.Stop();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 200ms);
+    EXPECT_EQ(state.GetThreadRunning(), 0);
 }
 
 // A capture of 300 sentences with the default pacing (100 ms after every 10)

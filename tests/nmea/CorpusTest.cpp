@@ -73,13 +73,11 @@ class CaptureReceiver : public RecordingFramer {
 public:
     std::vector<SeenSentence> seen;
 
-    explicit CaptureReceiver(bool snapshots) {
+    CaptureReceiver() {
         settings.useRMC = 1;
-        framer.SetObserver([this, snapshots](std::string_view address, std::string_view data) {
-            std::string text = "$" + std::string(address) + "," + std::string(data);
-            if (!snapshots) return seen.push_back({std::move(text), {}, {}, {}, false});
-            seen.push_back({std::move(text), state.CopyNav(), state.CopyDop(), state.CopySat(),
-                            TrackGroup(address, data)});
+        framer.SetObserver([this](std::string_view address, std::string_view data) {
+            seen.push_back({"$" + std::string(address) + "," + std::string(data), state.CopyNav(),
+                            state.CopyDop(), state.CopySat(), TrackGroup(address, data)});
         });
     }
 
@@ -174,32 +172,6 @@ std::vector<std::string> Captures() {
             if (entry.path().extension() == ".log") names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;
-}
-
-TEST(Corpus, PiecewiseFeedingMatchesWholeFeeding) {
-    if (!fs::is_directory(kCorpus)) GTEST_SKIP() << "no capture corpus at " << kCorpus;
-    for (const std::string& capture : Captures()) {
-        SCOPED_TRACE(capture);
-        const std::string raw = ReadFile(kCorpus / capture);
-        ASSERT_FALSE(raw.empty());
-        CaptureReceiver whole(false);
-        whole.Feed(raw, [&] { return raw.size(); });
-        ASSERT_GT(whole.state.GetSentenceCount() + whole.framer.Dropped(), 0u);
-        const auto expected = whole.Outcome();
-
-        std::mt19937 rng(20240611);
-        const std::pair<const char*, std::function<size_t()>> pieces[] = {
-            {"random 1..97 bytes", [&] { return 1 + rng() % 97; }},
-            {"single bytes", [] { return size_t{1}; }},
-        };
-        for (const auto& [label, pieceSize] : pieces) {
-            CaptureReceiver split(false);
-            split.Feed(raw, pieceSize);
-            for (size_t i = 0; i < std::min(split.seen.size(), whole.seen.size()); ++i)
-                ASSERT_EQ(split.seen[i].text, whole.seen[i].text) << label << ", sentence " << i;
-            EXPECT_TRUE(split.Outcome() == expected) << label;
-        }
-    }
 }
 
 // ---- agreement with gpsd ----------------------------------------------------
@@ -348,11 +320,8 @@ std::string_view Body(std::string_view line) {
     return line;
 }
 
-Tally CompareWithGpsd(const std::string& capture) {
+Tally CompareWithGpsd(const std::string& capture, const CaptureReceiver& ours) {
     Tally tally;
-    CaptureReceiver ours(true);
-    ours.Feed(ReadFile(kCorpus / capture), [] { return size_t{4096}; });
-
     const std::string chk = ReadFile(kCorpus / (capture + ".chk"));
     const std::vector<std::string_view> lines = SplitAt(chk, '\n');
     constexpr size_t kLookAhead = 64; // far enough for our extras, too short to pair repeats
@@ -383,14 +352,35 @@ Tally CompareWithGpsd(const std::string& capture) {
     return tally;
 }
 
-// Each capture agrees; all together compare thousands of members, which
-// guards against a comparison that quietly stops comparing.
-TEST(Corpus, AgreesWithGpsdOnWhatTheSentencesCarry) {
+// Every capture: fed in pieces of any size it gives exactly what feeding it
+// whole does, and it agrees with gpsd. All together they compare thousands of
+// members, which guards against a comparison that quietly stops comparing.
+TEST(Corpus, PiecewiseFeedingMatchesWholeFeedingAndAgreesWithGpsd) {
     if (!fs::is_directory(kCorpus)) GTEST_SKIP() << "no capture corpus at " << kCorpus;
     Tally all;
     for (const std::string& capture : Captures()) {
-        const Tally t = CompareWithGpsd(capture);
-        SCOPED_TRACE(capture + ": " + Describe(t));
+        SCOPED_TRACE(capture);
+        const std::string raw = ReadFile(kCorpus / capture);
+        ASSERT_FALSE(raw.empty());
+        CaptureReceiver whole;
+        whole.Feed(raw, [&] { return raw.size(); });
+        ASSERT_GT(whole.state.GetSentenceCount() + whole.framer.Dropped(), 0u);
+        const auto expected = whole.Outcome();
+        std::mt19937 rng(20240611);
+        const std::pair<const char*, std::function<size_t()>> pieces[] = {
+            {"random 1..97 bytes", [&] { return 1 + rng() % 97; }},
+            {"single bytes", [] { return size_t{1}; }},
+        };
+        for (const auto& [label, pieceSize] : pieces) {
+            CaptureReceiver split;
+            split.Feed(raw, pieceSize);
+            for (size_t i = 0; i < std::min(split.seen.size(), whole.seen.size()); ++i)
+                ASSERT_EQ(split.seen[i].text, whole.seen[i].text) << label << ", sentence " << i;
+            EXPECT_TRUE(split.Outcome() == expected) << label;
+        }
+
+        const Tally t = CompareWithGpsd(capture, whole);
+        SCOPED_TRACE(Describe(t));
         EXPECT_EQ(t.gpsdOnly, kGpsdOnly.contains(capture) ? kGpsdOnly.at(capture) : 0);
         all.matched += t.matched;
         for (int m = 0; m < kMembers; ++m) {
