@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
 #include <thread>
 
 namespace {
@@ -23,12 +24,10 @@ TEST(ReceiverState, ClearFixZeroesOnlyPositionModeAndSatelliteCount) {
     ReceiverState state;
     {
         StateWriter w(state, StateGroup::Nav | StateGroup::Sat | StateGroup::Dop);
-        ASSERT_TRUE(w);
         w.Nav() = {.latitude = 1, .longitude = 2, .altitude = 3, .fixQuality = 1, .hour = 4};
         w.Sat().satellitesInView = 7;
         w.Sat().satellites[0].prn = 5;
-        w.Dop().fixMode = 3;
-        w.Dop().pdop = 1.5;
+        w.Dop() = {.pdop = 1.5, .fixMode = 3};
     }
     state.ClearFix();
     EXPECT_EQ(state.CopyNav(), (NavGroup{.fixQuality = 1, .hour = 4}));
@@ -44,15 +43,13 @@ TEST(ReceiverState, AStuckLockTimesOutWithoutReadingTheGroup) {
     ReceiverState state;
     StateWriter(state, StateGroup::Sat).Sat().satellitesInView = 7;
     ASSERT_EQ(state.GetSatellitesInView(), 7);
-    std::atomic<bool> held{false}, release{false};
+    std::promise<void> held, release;
     std::thread holder([&] {
         StateWriter w(state, StateGroup::Sat);
-        held = true;
-        while (!release)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        held.set_value();
+        release.get_future().wait();
     });
-    while (!held)
-        std::this_thread::yield();
+    held.get_future().wait();
 
     SatelliteTable table{};
     table[0].prn = 99;
@@ -63,7 +60,7 @@ TEST(ReceiverState, AStuckLockTimesOutWithoutReadingTheGroup) {
     const auto waited = std::chrono::steady_clock::now() - start;
     const bool navFreeAgain = static_cast<bool>(StateWriter(state, StateGroup::Nav));
     const int inView = state.GetSatellitesInView();
-    release = true;
+    release.set_value();
     holder.join();
 
     EXPECT_EQ(table[0].prn, 99);
