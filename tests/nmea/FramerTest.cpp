@@ -42,22 +42,28 @@ TEST(Framer, GoodSentenceIsDecodedCountedLoggedAndShownOnce) {
     }
 }
 
-TEST_F(FramerTest, AddressAndDataLengthLimits) {
+// Decoders go by the type after a two-letter talker, whichever the talker.
+TEST_F(FramerTest, AddressAndDataLengthLimitsAndDispatchByType) {
     const std::pair<std::string, bool> cases[] = {
         {"GPGGAX,1", true},   // six characters: framed, matches nothing
         {"GPGGAXY,1", false}, // seven: dropped silently
         {"GPTXT," + std::string(249, 'a'), true},
         {"GPTXT," + std::string(250, 'a'), false},
+        {"GP", false},         // no comma: the checksum and line end run the address over
+        {"GP,1", true},        // too short to have a type
+        {"POLYX,1,2,3", true}, // no decoder
+        {"GNGSA,A,3", true},
     };
     unsigned expectedCount = 0, expectedDropped = 0;
     for (const auto& [body, framed] : cases) {
         framer.Feed(NmeaSentence(body));
         framed ? ++expectedCount : ++expectedDropped;
         EXPECT_EQ(state.GetSentenceCount(), expectedCount) << body.substr(0, 10);
-        EXPECT_EQ(framer.Dropped(), expectedDropped);
+        EXPECT_EQ(framer.Dropped(), expectedDropped) << body.substr(0, 10);
     }
-    EXPECT_EQ(monitor.texts.size(), 2u);
+    EXPECT_EQ(monitor.texts.size(), expectedCount);
     EXPECT_EQ(state.GetPositionUpdateCount(), 0);
+    EXPECT_EQ(state.GetFixMode(), 3);
 }
 
 // Reading stops at a non-hex digit: "0G" is 0 and "4G" is 4 (only that row
@@ -129,22 +135,19 @@ TEST_F(FramerTest, BinaryGarbageAndNulBytesAreSurvived) {
     EXPECT_EQ(monitor.texts.back(), NmeaSentence(withNul));
 }
 
-TEST_F(FramerTest, DispatchByTypeAcrossTalkers) {
-    framer.Feed(NmeaSentence("GNGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1"));
-    EXPECT_EQ(state.GetFixMode(), 3);
-    framer.Feed(NmeaSentence("POLYX,1,2,3"));
-    framer.Feed(NmeaSentence("GP"));
-    EXPECT_EQ(state.GetSentenceCount(), 2u); // "$GP*.." has no comma: still hunting
-    framer.Feed(NmeaSentence("GP,1"));
-    EXPECT_EQ(state.GetSentenceCount(), 3u); // too short to have a type
-    EXPECT_EQ(state.GetFixMode(), 3);
-}
-
-TEST_F(FramerTest, RepliesAreQueuedAsDollarAddressCommaData) {
-    for (const char* body : {"PSYMR,VERSION,1.2", "PZEKR,RSET,OK", "PNMRXY,9", "PNMR,9"})
+// Replies are queued as "$" address "," data; the first nine are kept until taken.
+TEST_F(FramerTest, RepliesAreQueuedAsDollarAddressCommaDataNineAtMost) {
+    for (const char* body : {"PSYMR,VERSION,1.2", "PNMR,9", "PNMRXY,9"})
         framer.Feed(NmeaSentence(body));
-    EXPECT_EQ(state.TakeReplies(),
-              (std::vector<std::string>{"$PSYMR,VERSION,1.2", "$PZEKR,RSET,OK", "$PNMRXY,9"}));
+    std::vector<std::string> expected{"$PSYMR,VERSION,1.2", "$PNMRXY,9"};
+    for (int i = 0; i < 12; ++i) {
+        framer.Feed(NmeaSentence("PZEKR," + std::to_string(i)));
+        if (i < 7) expected.push_back("$PZEKR," + std::to_string(i));
+    }
+    EXPECT_EQ(state.TakeReplies(), expected);
+    EXPECT_TRUE(state.TakeReplies().empty());
+    framer.Feed(NmeaSentence("PZEKR,RSET,OK"));
+    EXPECT_EQ(state.TakeReplies(), std::vector<std::string>{"$PZEKR,RSET,OK"});
 }
 
 TEST_F(FramerTest, PacingSeesEveryCountedSentenceAndDisabledSentencesAreCountedAndEchoed) {

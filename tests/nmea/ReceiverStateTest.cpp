@@ -7,19 +7,7 @@
 
 namespace {
 
-TEST(ReceiverState, KeepsTheFirstNineRepliesAndEmptiesOnTake) {
-    ReceiverState state;
-    for (int i = 0; i < 12; ++i)
-        state.PostReply("$PZEKR," + std::to_string(i));
-    const auto taken = state.TakeReplies();
-    ASSERT_EQ(taken.size(), 9u);
-    for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(taken[i], "$PZEKR," + std::to_string(i));
-    EXPECT_TRUE(state.TakeReplies().empty());
-    state.PostReply("$PSYMR,again");
-    EXPECT_EQ(state.TakeReplies(), std::vector<std::string>{"$PSYMR,again"});
-}
-
+// The reply queue: the framer's test.
 TEST(ReceiverState, ClearFixZeroesOnlyPositionModeAndSatelliteCount) {
     ReceiverState state;
     {
