@@ -122,26 +122,9 @@ TEST_F(ReceiveThreadTest, LogWriteErrorStopsLoggingAndIsReportedOnce) {
     EXPECT_EQ(state.GetSentenceCount(), 2u); // decoding goes on
 }
 
-TEST_F(ReceiveThreadTest, DebugMonitorShowsAndLogsRawTextWithoutDecoding) {
-    struct DebugMonitor : RecordingMonitor {
-        bool DebugMode() const override { return true; }
-    } monitor;
-    const TempFile log("debuglog");
-    OpenPty();
-    receive.SetMonitor(&monitor);
-    ASSERT_TRUE(receive.Log().Create(log.path));
-    receive.Start(0ms);
-    const std::string raw = std::string(1, '\x1e') + "ABC" + kGga;
-    pty.Send(raw);
-    ASSERT_TRUE(WaitFor([&] { return ReadFile(log.path).size() == raw.size(); }));
-    receive.Stop();
-    EXPECT_EQ(ReadFile(log.path), raw);
-    EXPECT_EQ(monitor.All(), raw);
-    EXPECT_EQ(state.GetSentenceCount(), 0u);
-}
-
-// Then Stop is prompt even during the start delay.
-TEST_F(ReceiveThreadTest, NetworkTextIsFramedWithItsCarriageReturnAndStopIsPrompt) {
+// A debug monitor shows and logs the raw text without decoding it. Then Stop
+// is prompt even during the start delay.
+TEST_F(ReceiveThreadTest, NetworkTextIsFramedOrShownRawToADebugMonitorAndStopIsPrompt) {
     receive.Settings().port = " 99999 "; // the profile's spaces do not matter
     RecordingMonitor monitor;
     receive.SetMonitor(&monitor);
@@ -155,6 +138,19 @@ TEST_F(ReceiveThreadTest, NetworkTextIsFramedWithItsCarriageReturnAndStopIsPromp
 
     receive.SetNetworkText(std::string(20000, 'x'));
     receive.ProcessReceivedData(); // at most 12999 characters are taken; no crash, no sentence
+    EXPECT_EQ(state.GetSentenceCount(), 1u);
+
+    struct DebugMonitor : RecordingMonitor {
+        bool DebugMode() const override { return true; }
+    } debug;
+    const TempFile log("debuglog");
+    ASSERT_TRUE(receive.Log().Create(log.path));
+    receive.SetMonitor(&debug);
+    const std::string raw = std::string(1, '\x1e') + "ABC" + kGga + "\r";
+    receive.SetNetworkText(raw.substr(0, raw.size() - 1));
+    receive.ProcessReceivedData();
+    EXPECT_EQ(debug.All(), raw);
+    EXPECT_EQ(ReadFile(log.path), raw);
     EXPECT_EQ(state.GetSentenceCount(), 1u);
 
     receive.Start(); // the full start delay
