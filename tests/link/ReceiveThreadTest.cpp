@@ -113,10 +113,10 @@ TEST_F(ReceiveThreadTest, LogWriteErrorStopsLoggingAndIsReportedOnce) {
     ASSERT_TRUE(receive.Log().Create("/dev/full"));
     receive.Start(0ms);
     pty.Send(kGga);
-    ASSERT_TRUE(WaitFor([&] { return messages.Count() == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return messages.All().size() == 1; }));
     pty.Send(kGga);
     std::this_thread::sleep_for(200ms);
-    EXPECT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.All().size(), 1u);
     EXPECT_FALSE(receive.Log().IsOpen());
     EXPECT_NE(messages.All()[0].text.find("/dev/full"), std::string::npos);
     EXPECT_EQ(state.GetSentenceCount(), 2u); // decoding goes on

@@ -16,7 +16,7 @@ TEST(ReceiverPort, DeviceNamesFromPortValuesAndTheNetworkPortOpensNothing) {
     CReceiverPort port(messages);
     EXPECT_EQ(port.Open("99999", 19200), 0);
     EXPECT_FALSE(port.IsOpen());
-    EXPECT_EQ(messages.Count(), 0u);
+    EXPECT_EQ(messages.All().size(), 0u);
 }
 
 // Each failure with its heading; the handle of a file that is not a terminal
@@ -37,7 +37,7 @@ TEST(ReceiverPort, OpenFailuresAreReportedWithTheirTexts) {
         messages.messages.clear();
         EXPECT_EQ(port.Open(path, 19200), -1) << text;
         EXPECT_EQ(port.IsOpen(), open) << text;
-        ASSERT_EQ(messages.Count(), 1u) << text;
+        ASSERT_EQ(messages.All().size(), 1u) << text;
         EXPECT_EQ(messages.All()[0].text.rfind(text, 0), 0u) << messages.All()[0].text;
         EXPECT_EQ(messages.All()[0].caption, caption);
         EXPECT_EQ(messages.All()[0].icon, MessageIcon::Stop) << text;
@@ -46,7 +46,7 @@ TEST(ReceiverPort, OpenFailuresAreReportedWithTheirTexts) {
     }
     EXPECT_EQ(messages.beeps, 1);
     EXPECT_EQ(port.Open("/dev/no-such-receiver", 19200, 0, 8, 0, true), -1); // silent
-    EXPECT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.All().size(), 1u);
     holder.Close(); // the device is free again, but not at this speed
     EXPECT_EQ(port.Open(pty.Path(), 12345), -1);
     EXPECT_EQ(messages.All()[1].text, "SetCommState");

@@ -46,7 +46,7 @@ TEST(SimulatorLink, DecodesAndReconnectsAfterUnplugging) {
     // Unplugged: reported once, and the thread stays quiet while it looks for
     // the receiver again.
     EXPECT_EQ(sim->Stop(), 0);
-    ASSERT_TRUE(WaitFor([&] { return messages.Count() == 1; }, 5s));
+    ASSERT_TRUE(WaitFor([&] { return messages.All().size() == 1; }, 5s));
     const double cpuBefore = ProcessCpuSeconds();
     std::this_thread::sleep_for(2500ms);
     EXPECT_LT(ProcessCpuSeconds() - cpuBefore, 0.125); // under 5 % of one core
@@ -60,7 +60,7 @@ TEST(SimulatorLink, DecodesAndReconnectsAfterUnplugging) {
     const unsigned before = state.GetSentenceCount();
     EXPECT_TRUE(WaitFor([&] { return state.GetSentenceCount() > before + 5; }, 15s));
     EXPECT_EQ(receive.Reconnects(), 1u);
-    EXPECT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.All().size(), 1u);
 }
 
 } // namespace

@@ -65,17 +65,7 @@ TEST(PolypDecoder, FieldsSpeedInKnotsAndRepeatedTime) {
     EXPECT_NEAR(state.CopyNav().speedKnots, 53.99568034557235, 1e-12);
 }
 
-TEST(PolyaDecoder, FieldsAndAlwaysCounts) {
-    ReceiverState state;
-    const std::string polya = "POLYA,123519.00,4807.0380,S,01131.0000,W,2,08,0.9,592.3,M,46.9,M,"
-                              "1.5,0012,3.5,5.1";
-    Feed(state, {polya, polya});
-    // No geoid correction of the altitude.
-    const NavGroup expected{-48.1173, -11.516666666666667, 592.3, 2, 12, 35, 19, 2, 12, 1.5, 3.5,
-                            5.1};
-    EXPECT_EQ(Rounded(state.CopyNav(), expected), expected);
-}
-
+// POLYA: a row of the position decoders' table.
 TEST(PolysDecoder, RowsUsedAndTrackedFlags) {
     ReceiverState state;
     state.SetRestartNotified(1);

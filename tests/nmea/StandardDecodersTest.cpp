@@ -6,12 +6,15 @@
 
 namespace {
 
-const std::string kGga = "GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,";
+const std::string kGga = "GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,",
+                  kPolya = "POLYA,123519.00,4807.0380,S,01131.0000,W,2,08,0.9,592.3,M,46.9,M,"
+                           "1.5,0012,3.5,5.1",
+                  kRmc = "GPRMC,225446,V,4916.45,N,12311.12,W,000.5,054.7,191194,020.3,E";
 
 // NavGroup in order: latitude, longitude, altitude, quality, hour, minute, second,
 // updates, differential station and age, errors, knots, heading. A repeated
-// time counts as one update.
-TEST(GgaDecoder, DecodesTimePositionHeightAboveEllipsoidDifferentialDataAndUpdates) {
+// time counts as one update (not for RMC and POLYA). RMC decoding is on here.
+TEST(PositionDecoders, GgaPolyaAndRmcFillTheNavigationGroup) {
     const std::pair<std::vector<std::string>, NavGroup> cases[] = {
         // An empty age between commas reads 0; the station missing at the end stays.
         {{kGga, kGga}, {48.1173, 11.516666666666667, 592.3, 1, 12, 35, 19, 1, 77}},
@@ -21,11 +24,19 @@ TEST(GgaDecoder, DecodesTimePositionHeightAboveEllipsoidDifferentialDataAndUpdat
         // An empty time reads 00:00:00, as the zeroed state holds: no update.
         {{"GPGGA,,4807.038,N"}, {48.1173, 0, 0, 0, 0, 0, 0, 0, 77}},
         {{"GPGGA,"}, {0, 0, 0, 0, 0, 0, 0, 1, 77}}, // a missing time never compares
+        // POLYA: no geoid correction of the altitude.
+        {{kPolya, kPolya},
+         {-48.1173, -11.516666666666667, 592.3, 2, 12, 35, 19, 2, 12, 1.5, 3.5, 5.1}},
+        // RMC: a void fix is decoded too.
+        {{kRmc, kRmc},
+         {49.274166666666666, -123.18533333333333, 0, 0, 22, 54, 46, 2, 77, 0, 0, 0, 0.5, 54.7}},
     };
+    DecodeSettings rmcOn;
+    rmcOn.useRMC = 1;
     for (const auto& [bodies, expected] : cases) {
         ReceiverState state;
         StateWriter(state, StateGroup::Nav).Nav().differentialStation = 77;
-        Feed(state, bodies);
+        Feed(state, bodies, rmcOn);
         EXPECT_EQ(Rounded(state.CopyNav(), expected), expected) << bodies.back();
     }
 }
@@ -88,18 +99,10 @@ TEST(GsvDecoder, MessagesFillTheirRowsWithUsedFlagsFromGsa) {
     }
 }
 
-TEST(RmcDecoder, OffByDefaultAndDecodesVoidFixesWhenOn) {
-    const std::string rmc = "GPRMC,225446,V,4916.45,N,12311.12,W,000.5,054.7,191194,020.3,E";
-    ReceiverState off, on;
-    Feed(off, {rmc});
-    EXPECT_EQ(off.CopyNav(), NavGroup{});
-    DecodeSettings settings;
-    settings.useRMC = 1;
-    Feed(on, {rmc, rmc}, settings);
-    // No repeated-time check: two updates.
-    const NavGroup expected{
-        49.274166666666666, -123.18533333333333, 0, 0, 22, 54, 46, 2, 0, 0, 0, 0, 0.5, 54.7};
-    EXPECT_EQ(Rounded(on.CopyNav(), expected), expected);
+TEST(RmcDecoder, OffByDefault) {
+    ReceiverState state;
+    Feed(state, {kRmc});
+    EXPECT_EQ(state.CopyNav(), NavGroup{});
 }
 
 TEST(RreDecoder, ErrorEstimatesOnlyWithMoreThanFourSatellites) {
