@@ -1,23 +1,17 @@
 #include "config/IniProfileStore.h"
 #include "nmea/DecodeSettings.h"
+#include "support/Files.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
-#include <fstream>
-#include <unistd.h>
 
 namespace {
 
 TEST(IniProfileStore, ReadsEscapedSectionsQuotedValuesAndFallsBack) {
-    char path[] = "/tmp/hv-profile-XXXXXX";
-    close(mkstemp(path));
-    std::ofstream(path) << "[General]\nx=1\n\n[GPS%20Section]\nUseGPRMC=1\nUseGPGGA = 0\r\n"
-                           "; comment\n[Settings]\nName=\"a b\"\nBad=12abc\n"
-                           "Path=C:\\\\dir\\\\x\nSay=say \\\"hi\\\"\nAt=@@home\n";
+    const TempFile file("profile", "[General]\nx=1\n\n[GPS%20Section]\nUseGPRMC=1\nUseGPGGA = 0\r\n"
+                                   "; comment\n[Settings]\nName=\"a b\"\nBad=12abc\n"
+                                   "Path=C:\\\\dir\\\\x\nSay=say \\\"hi\\\"\nAt=@@home\n");
     IniProfileStore profile;
-    ASSERT_TRUE(profile.Load(path));
-    std::remove(path);
+    ASSERT_TRUE(profile.Load(file.path));
     EXPECT_EQ(profile.GetInt("GPS Section", "UseGPRMC", 0), 1);
     EXPECT_EQ(profile.GetInt("GPS Section", "UseGPGGA", 1), 0);
     EXPECT_EQ(profile.GetInt("Settings", "Missing", 42), 42);
@@ -35,21 +29,19 @@ TEST(IniProfileStore, ReadsEscapedSectionsQuotedValuesAndFallsBack) {
 TEST(DecodeSettings, DefaultsLoadAndSaveUnderTheirKeys) {
     MemoryProfileStore profile;
     DecodeSettings().Save(profile);
-    EXPECT_EQ(profile.GetInt("GPS Section", "UseGPRMC", -1), 0);
-    EXPECT_EQ(profile.GetInt("GPS Section", "UseGPGGA", -1), 1);
-    EXPECT_EQ(profile.GetInt("GPS Section", "IgnoreNMEAChecksum", -1), 0);
+    for (const auto& [key, value] :
+         {std::pair{"UseGPRMC", 0}, {"UseGPGGA", 1}, {"IgnoreNMEAChecksum", 0}})
+        EXPECT_EQ(profile.GetInt("GPS Section", key, -1), value) << key;
 
     profile.SetInt("GPS Section", "UsePOLYS", 0);
     profile.SetInt("GPS Section", "IgnoreNMEAChecksum", 1);
     DecodeSettings loaded, fromEmpty;
     loaded.Load(profile);
-    EXPECT_EQ(loaded.usePOLYS, 0);
-    EXPECT_EQ(loaded.ignoreChecksum, 1);
-    EXPECT_EQ(loaded.usePOLYT, 1);
+    EXPECT_EQ((std::tuple<int, int, int>(loaded.usePOLYS, loaded.ignoreChecksum, loaded.usePOLYT)),
+              std::tuple(0, 1, 1));
     // Absent keys keep the defaults.
     fromEmpty.Load(MemoryProfileStore());
-    EXPECT_EQ(fromEmpty.useRMC, 0);
-    EXPECT_EQ(fromEmpty.useGSV, 1);
+    EXPECT_EQ((std::pair<int, int>(fromEmpty.useRMC, fromEmpty.useGSV)), std::pair(0, 1));
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 #include "link/ReceiveThread.h"
 #include "link/ReceiverPort.h"
-#include "nmea/DecodeSettings.h"
 #include "nmea/NmeaChecksum.h"
-#include "nmea/ReceiverState.h"
+#include "support/Files.h"
 #include "support/Pty.h"
 #include "support/Recorders.h"
 #include "support/RecordingMessages.h"
@@ -12,10 +11,6 @@
 
 #include <atomic>
 #include <cstdio>
-#include <ctime>
-#include <fstream>
-#include <functional>
-#include <sstream>
 #include <thread>
 
 namespace {
@@ -24,20 +19,6 @@ using namespace std::chrono_literals;
 
 const std::string kGga =
     NmeaSentence("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
-
-std::string TempPath(const char* stem) {
-    char name[64];
-    std::snprintf(name, sizeof name, "/tmp/hv-%s-XXXXXX", stem);
-    close(mkstemp(name));
-    return name;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
-}
 
 class ReceiveThreadTest : public testing::Test {
 protected:
@@ -54,22 +35,6 @@ protected:
     ReceiveThread receive{state, port, decode, messages};
     TestPty pty;
 };
-
-TEST_F(ReceiveThreadTest, DecodesWhatArrivesIncludingSentencesSplitAcrossReads) {
-    OpenPty();
-    receive.Start(0ms);
-    pty.Send(kGga);
-    ASSERT_TRUE(WaitFor([&] { return state.GetPositionUpdateCount() == 1; }));
-    EXPECT_EQ(state.GetFixQuality(), 1);
-
-    const std::string second = NmeaSentence("GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1");
-    pty.Send(second.substr(0, 20));
-    std::this_thread::sleep_for(120ms); // certainly another pass
-    pty.Send(second.substr(20));
-    ASSERT_TRUE(WaitFor([&] { return state.GetFixMode() == 3; }));
-    EXPECT_EQ(state.GetSentenceCount(), 2u);
-    EXPECT_TRUE(messages.All().empty());
-}
 
 // Between Pause() returning and Resume() not one byte is read, even by a pass
 // that saw "not paused" just before Pause(): the second thread stands in for
@@ -114,42 +79,33 @@ TEST_F(ReceiveThreadTest, NoByteIsReadBetweenPauseAndResume) {
     EXPECT_TRUE(WaitFor([&] { return state.GetSentenceCount() > paused; }));
 }
 
-TEST_F(ReceiveThreadTest, StopIsPromptEvenDuringTheStartDelay) {
+// Also a sentence split across reads is decoded, and logged, once.
+TEST_F(ReceiveThreadTest, LogHoldsExactlyTheEchoTextsAcrossSplitReadsAndSourceChanges) {
+    const TempFile log("log"), capture("capture", NmeaSentence("GPTXT,from file"));
     OpenPty();
-    receive.Start(); // the full start delay
-    const auto start = std::chrono::steady_clock::now();
-    receive.Stop();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 200ms);
-    EXPECT_EQ(state.GetThreadRunning(), 0);
-}
-
-TEST_F(ReceiveThreadTest, LogHoldsExactlyTheEchoTextsAcrossSourceChanges) {
-    const std::string logPath = TempPath("log");
-    OpenPty();
-    ASSERT_TRUE(receive.Log().Create(logPath));
+    ASSERT_TRUE(receive.Log().Create(log.path));
     receive.Start(0ms);
-    const std::string bad = "$GPTXT,x*00\r\n";
-    const std::string noChecksum = "$GPTXT,plain\r\n";
-    pty.Send(kGga + bad + noChecksum);
+    const std::string bad = "$GPTXT,x*00\r\n", noChecksum = "$GPTXT,plain\r\n";
+    pty.Send(kGga.substr(0, 20));
+    std::this_thread::sleep_for(120ms); // certainly another pass
+    pty.Send(kGga.substr(20) + bad + noChecksum);
     ASSERT_TRUE(WaitFor([&] { return state.GetSentenceCount() == 2; }));
+    EXPECT_EQ(state.GetFixQuality(), 1);
 
     // Switch to a capture file: the log stays open and goes on.
-    const std::string capture = TempPath("capture");
-    std::ofstream(capture) << NmeaSentence("GPTXT,from file");
     {
         auto lock = receive.LockPass();
         port.Close();
-        ASSERT_EQ(port.OpenDemoFile(capture), 0);
+        ASSERT_EQ(port.OpenDemoFile(capture.path), 0);
         receive.Settings().demoMode = 1;
     }
     ASSERT_TRUE(WaitFor([&] { return state.GetSentenceCount() == 3; }));
     receive.Stop();
     char error[64];
     std::snprintf(error, sizeof error, "Checksum Error %2x  0\r\n", NmeaChecksum("GPTXT,x"));
-    EXPECT_EQ(ReadFile(logPath),
+    EXPECT_EQ(ReadFile(log.path),
               kGga + "#" + bad + error + noChecksum + NmeaSentence("GPTXT,from file"));
-    std::remove(logPath.c_str());
-    std::remove(capture.c_str());
+    EXPECT_TRUE(messages.All().empty());
 }
 
 TEST_F(ReceiveThreadTest, LogWriteErrorStopsLoggingAndIsReportedOnce) {
@@ -157,37 +113,18 @@ TEST_F(ReceiveThreadTest, LogWriteErrorStopsLoggingAndIsReportedOnce) {
     ASSERT_TRUE(receive.Log().Create("/dev/full"));
     receive.Start(0ms);
     pty.Send(kGga);
-    ASSERT_TRUE(WaitFor([&] { return messages.Count() == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return messages.All().size() == 1; }));
     pty.Send(kGga);
     std::this_thread::sleep_for(200ms);
-    EXPECT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.All().size(), 1u);
     EXPECT_FALSE(receive.Log().IsOpen());
     EXPECT_NE(messages.All()[0].text.find("/dev/full"), std::string::npos);
     EXPECT_EQ(state.GetSentenceCount(), 2u); // decoding goes on
 }
 
-TEST_F(ReceiveThreadTest, DebugMonitorShowsAndLogsRawTextWithoutDecoding) {
-    struct DebugMonitor : RecordingMonitor {
-        bool DebugMode() const override { return true; }
-    } monitor;
-    const std::string logPath = TempPath("debuglog");
-    OpenPty();
-    receive.SetMonitor(&monitor);
-    ASSERT_TRUE(receive.Log().Create(logPath));
-    receive.Start(0ms);
-    const std::string raw = "\x1e"
-                            "ABC" +
-                            kGga;
-    pty.Send(raw);
-    ASSERT_TRUE(WaitFor([&] { return ReadFile(logPath).size() == raw.size(); }));
-    receive.Stop();
-    EXPECT_EQ(ReadFile(logPath), raw);
-    EXPECT_EQ(monitor.All(), raw);
-    EXPECT_EQ(state.GetSentenceCount(), 0u);
-    std::remove(logPath.c_str());
-}
-
-TEST_F(ReceiveThreadTest, NetworkTextIsFramedWithItsCarriageReturn) {
+// A debug monitor shows and logs the raw text without decoding it. Then Stop
+// is prompt even during the start delay.
+TEST_F(ReceiveThreadTest, NetworkTextIsFramedOrShownRawToADebugMonitorAndStopIsPrompt) {
     receive.Settings().port = " 99999 "; // the profile's spaces do not matter
     RecordingMonitor monitor;
     receive.SetMonitor(&monitor);
@@ -202,18 +139,41 @@ TEST_F(ReceiveThreadTest, NetworkTextIsFramedWithItsCarriageReturn) {
     receive.SetNetworkText(std::string(20000, 'x'));
     receive.ProcessReceivedData(); // at most 12999 characters are taken; no crash, no sentence
     EXPECT_EQ(state.GetSentenceCount(), 1u);
+
+    struct DebugMonitor : RecordingMonitor {
+        bool DebugMode() const override { return true; }
+    } debug;
+    const TempFile log("debuglog");
+    ASSERT_TRUE(receive.Log().Create(log.path));
+    receive.SetMonitor(&debug);
+    const std::string raw = std::string(1, '\x1e') + "ABC" + kGga + "\r";
+    receive.SetNetworkText(raw.substr(0, raw.size() - 1));
+    receive.ProcessReceivedData();
+    EXPECT_EQ(debug.All(), raw);
+    EXPECT_EQ(ReadFile(log.path), raw);
+    EXPECT_EQ(state.GetSentenceCount(), 1u);
+
+    receive.Start(); // the full start delay
+    const auto start = std::chrono::steady_clock::now();
+    receive.Stop();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 200ms);
+    EXPECT_EQ(state.GetThreadRunning(), 0);
 }
 
 // A capture of 300 sentences with the default pacing (100 ms after every 10)
-// plays in about three seconds.
+// plays in about three seconds. A capture is never written to, and one that
+// cannot be opened is reported.
 TEST_F(ReceiveThreadTest, DemoPlaybackPacesAndLoops) {
+    EXPECT_EQ(port.OpenDemoFile("/no/such/capture.txt"), -1);
+    EXPECT_EQ(messages.All().at(0).text, "File Error!");
+    EXPECT_EQ(port.CaptureFileName(), "/no/such/capture.txt");
     std::string capture;
     for (int i = 0; i < 299; ++i)
         capture += NmeaSentence("GPTXT," + std::to_string(i));
     capture += kGga;
-    const std::string path = TempPath("pace");
-    std::ofstream(path, std::ios::binary) << capture;
-    ASSERT_EQ(port.OpenDemoFile(path), 0);
+    const TempFile file("pace", capture);
+    ASSERT_EQ(port.OpenDemoFile(file.path), 0);
+    port.WriteString("ignored");
     receive.Settings().demoMode = 1;
     const auto start = std::chrono::steady_clock::now();
     receive.Start(0ms);
@@ -227,7 +187,8 @@ TEST_F(ReceiveThreadTest, DemoPlaybackPacesAndLoops) {
 
     receive.Settings().continuousLoop = 1;
     EXPECT_TRUE(WaitFor([&] { return state.GetSentenceCount() >= 320; }));
-    std::remove(path.c_str());
+    receive.Stop();
+    EXPECT_EQ(ReadFile(file.path), capture);
 }
 
 } // namespace

@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
-#include <functional>
 #include <memory>
 #include <unistd.h>
 
@@ -20,7 +18,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-TEST(SimulatorLink, DecodesRepliesRefusesSecondUserAndReconnectsAfterUnplugging) {
+// Writing to the receiver and its replies: the port's and the framer's tests.
+TEST(SimulatorLink, DecodesAndReconnectsAfterUnplugging) {
     // The stable name a USB receiver has under /dev/serial/by-id.
     const std::string link = "/tmp/hv-receiver-" + std::to_string(::getpid());
     const std::vector<std::string> args{"--speed", "4",  "--seed",     "11",
@@ -44,30 +43,14 @@ TEST(SimulatorLink, DecodesRepliesRefusesSecondUserAndReconnectsAfterUnplugging)
     EXPECT_NEAR(lat, -33.86, 0.001);
     EXPECT_NEAR(lon, 151.21, 0.001);
 
-    port.WriteString("$PZEKQ,VER\r\n");
-    std::vector<std::string> replies;
-    ASSERT_TRUE(WaitFor(
-        [&] {
-            for (auto& r : state.TakeReplies())
-                replies.push_back(r);
-            return !replies.empty();
-        },
-        15s));
-    EXPECT_EQ(replies.front().rfind("$PZEKR,VER,", 0), 0u) << replies.front();
-
-    CReceiverPort intruder(messages);
-    EXPECT_EQ(intruder.Open(link, 19200), -1);
-    ASSERT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(messages.All()[0].text.rfind("Access Denied!", 0), 0u);
-
     // Unplugged: reported once, and the thread stays quiet while it looks for
     // the receiver again.
     EXPECT_EQ(sim->Stop(), 0);
-    ASSERT_TRUE(WaitFor([&] { return messages.Count() == 2; }, 5s));
+    ASSERT_TRUE(WaitFor([&] { return messages.All().size() == 1; }, 5s));
     const double cpuBefore = ProcessCpuSeconds();
     std::this_thread::sleep_for(2500ms);
     EXPECT_LT(ProcessCpuSeconds() - cpuBefore, 0.125); // under 5 % of one core
-    EXPECT_NE(messages.All()[1].text.find(link), std::string::npos);
+    EXPECT_NE(messages.All()[0].text.find(link), std::string::npos);
     EXPECT_FALSE(port.IsOpen());
     EXPECT_EQ(receive.Reconnects(), 0u);
 
@@ -77,7 +60,7 @@ TEST(SimulatorLink, DecodesRepliesRefusesSecondUserAndReconnectsAfterUnplugging)
     const unsigned before = state.GetSentenceCount();
     EXPECT_TRUE(WaitFor([&] { return state.GetSentenceCount() > before + 5; }, 15s));
     EXPECT_EQ(receive.Reconnects(), 1u);
-    EXPECT_EQ(messages.Count(), 2u);
+    EXPECT_EQ(messages.All().size(), 1u);
 }
 
 } // namespace

@@ -2,18 +2,13 @@
 // every accessor. Run under ThreadSanitizer as well as normally: besides data
 // races, it checks that a reader only ever sees what one decoder finished.
 
-#include "link/ReceiveThread.h"
-#include "link/ReceiverPort.h"
 #include "support/Feed.h"
-#include "support/RecordingMessages.h"
-#include "support/Wait.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <future>
 #include <thread>
 
@@ -130,35 +125,6 @@ TEST(Concurrency, EachGroupIsReadUnderItsOwnLock) {
     writer.join();
     EXPECT_TRUE(prompt);
     EXPECT_EQ(copies.get(), std::tuple(2.5, 4, 345519.0));
-}
-
-// Pause must return only once the running pass is over: the caller then has
-// the port to itself, and nothing more is decoded while paused.
-TEST(Concurrency, PauseWaitsForTheRunningPass) {
-    char path[] = "/tmp/hv-pause-XXXXXX";
-    close(mkstemp(path));
-    {
-        std::ofstream capture(path, std::ios::binary);
-        for (int i = 0; i < 3000; ++i)
-            capture << NmeaSentence("GPTXT," + std::to_string(i));
-    }
-    ReceiverState state;
-    DecodeSettings decode;
-    RecordingMessages messages;
-    CReceiverPort port(messages);
-    ASSERT_EQ(port.OpenDemoFile(path), 0);
-    ReceiveThread receive(state, port, decode, messages);
-    receive.Settings().demoMode = 1; // paced: 100 ms after every 10 sentences
-    receive.Start(0ms);
-    ASSERT_TRUE(WaitFor([&] { return state.GetSentenceCount() >= 20; }));
-    receive.Pause();
-    const unsigned paused = state.GetSentenceCount();
-    std::this_thread::sleep_for(300ms);
-    EXPECT_EQ(state.GetSentenceCount(), paused);
-    receive.Resume();
-    EXPECT_TRUE(WaitFor([&] { return state.GetSentenceCount() > paused; }));
-    receive.Stop();
-    std::remove(path);
 }
 
 } // namespace

@@ -3,33 +3,27 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 // One profile for every row: the format is read again at every call.
 TEST(CoordinateFormat, FormatsByTheCurrentSetting) {
     MemoryProfileStore profile;
     EXPECT_EQ(FormatLatitude(1.5, profile), "01° 30.00000 N  "); // format 0 by default
+    // Zero is north and east; minutes round without carrying into the degrees;
+    // not a number, or out of range, does not overflow; unknown formats: the
+    // two formatters differ, as they always did.
+    // clang-format off
     const std::tuple<int, double, bool, std::string> cases[] = {
-        {0, 48.1173, true, "48° 07.03800 N  "},
-        {1, 48.1173, true, "48° 07' 02.2800 N  "},
-        {2, 48.1173, true, "48.11730000000° N  "},
-        {0, -11.5, false, "011° 30.00000 W   "},
-        {1, -11.5, false, "011° 30' 00.0000 W   "},
-        {2, -11.5, false, "11.50000000000° W   "},
-        {0, -0.5, true, "00° 30.00000 S  "},
-        // Zero is north and east.
-        {0, 0.0, true, "00° 00.00000 N  "},
-        {2, 0.0, false, "00.00000000000° E   "},
-        // Minutes round without carrying into the degrees.
-        {0, 47.999999999, true, "47° 60.00000 N  "},
-        {0, 179.25, false, "179° 15.00000 E   "},
-        // Not a number, or out of range, does not overflow.
-        {0, std::numeric_limits<double>::quiet_NaN(), true, "00° 00.00000 N  "},
-        {0, 1e300, false, "000° 00.00000 E   "},
-        // Unknown formats: the two formatters differ, as they always did.
-        {3, 1.0, true, "ERROR"},
-        {3, 1.0, false, ""},
-    };
+        {0, 48.1173, true, "48° 07.03800 N  "}, {1, 48.1173, true, "48° 07' 02.2800 N  "},
+        {2, 48.1173, true, "48.11730000000° N  "}, {0, -11.5, false, "011° 30.00000 W   "},
+        {1, -11.5, false, "011° 30' 00.0000 W   "}, {2, -11.5, false, "11.50000000000° W   "},
+        {0, -0.5, true, "00° 30.00000 S  "}, {0, 0.0, true, "00° 00.00000 N  "},
+        {2, 0.0, false, "00.00000000000° E   "}, {0, 47.999999999, true, "47° 60.00000 N  "},
+        {0, 179.25, false, "179° 15.00000 E   "}, {0, NAN, true, "00° 00.00000 N  "},
+        {0, 1e300, false, "000° 00.00000 E   "}, {3, 1.0, true, "ERROR"}, {3, 1.0, false, ""}};
+    // clang-format on
     for (const auto& [format, value, latitude, expected] : cases) {
         profile.SetInt("Settings", "PositionFormat", format);
         EXPECT_EQ(latitude ? FormatLatitude(value, profile) : FormatLongitude(value, profile),

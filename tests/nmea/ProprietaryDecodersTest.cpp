@@ -11,54 +11,42 @@ std::string Polyp(const std::string& status, const std::string& herr, const std:
            ",22.0,100,54.7,0,1.0," + hdop + ",1.9,2.2,,";
 }
 
+// Quality -1: unchanged from the 9 set before (mode 3 before each). An empty status between
+// commas reads "0".
 TEST(PolypDecoder, StatusTableSetsQualityAndMode) {
-    struct Case {
-        std::string status;
-        int quality; // -1: unchanged from the 9 set before
-        int mode;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, int, int> cases[] = {
         {"NF", 0, 0},  {"TT", 1, 3},  {"G2", 1, 2}, {"G3", 1, 3}, {"GX", 1, 0},
         {"D2", 2, 2},  {"D3", 2, 3},  {"DR", 6, 1}, {"DX", 2, 0}, {"NX", -1, 0},
-        {"TX", -1, 0}, {"Q3", -1, 0}, {"", -1, 0}, // empty between commas reads "0"
+        {"TX", -1, 0}, {"Q3", -1, 0}, {"", -1, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& [status, quality, mode] : cases) {
         ReceiverState state;
-        {
-            StateWriter w(state, StateGroup::Nav | StateGroup::Dop);
-            w.Nav().fixQuality = 9;
-            w.Dop().fixMode = 3;
-        }
-        Feed(state, {Polyp(c.status, "15.0", "1.2")});
-        EXPECT_EQ(state.GetFixQuality(), c.quality < 0 ? 9 : c.quality) << c.status;
-        EXPECT_EQ(state.GetFixMode(), c.mode) << c.status;
+        Feed(state, {"GPGGA,1,,,,,9", "GPGSA,A,3", Polyp(status, "15.0", "1.2")});
+        EXPECT_EQ(state.GetFixQuality(), quality < 0 ? 9 : quality) << status;
+        EXPECT_EQ(state.GetFixMode(), mode) << status;
     }
 }
 
+// The monitor shows NF with a checksum that fits it; the log keeps what the
+// receiver sent, so it replays to the same state.
 TEST(PolypDecoder, QualityFilterRejectsHighHdopOrErrorAndShowsNoFix) {
-    for (const auto& [herr, hdop, rejected] : {std::tuple{"15", "1.2", false},
-                                               {"15", "4.5", true},
-                                               {"15", "4.0", false},
-                                               {"600", "1.2", false},
-                                               {"600.1", "1.2", true}}) {
-        ReceiverState state;
-        RecordingMonitor monitor;
-        RecordingLog log;
-        const DecodeSettings settings;
-        NmeaFramer framer(state, settings);
-        framer.SetMonitor(&monitor);
-        framer.SetLog(&log);
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"15", "1.2", false},  {"15", "4.5", true},    {"15", "4.0", false},
+        {"600", "1.2", false}, {"600.1", "1.2", true},
+    };
+    for (const auto& [herr, hdop, rejected] : cases) {
+        RecordingFramer r;
         const std::string received = NmeaSentence(Polyp("G3", herr, hdop));
-        framer.Feed(received);
-        EXPECT_EQ(state.GetFixQuality(), rejected ? 0 : 1) << herr << " " << hdop;
-        EXPECT_EQ(state.GetFixMode(), 3); // the status table's mode stays
-        // The monitor shows NF with a checksum that fits it; the log keeps
-        // what the receiver sent, so it replays to the same state.
-        const std::string shown = monitor.All();
+        r.framer.Feed(received);
+        // The status table's mode stays, and the fix counts as an update.
+        EXPECT_EQ(std::tuple(r.state.GetFixQuality(), r.state.GetFixMode(),
+                             r.state.GetPositionUpdateCount()),
+                  std::tuple(rejected ? 0 : 1, 3, 1))
+            << herr << " " << hdop;
+        const std::string shown = r.monitor.All();
         EXPECT_EQ(shown.find(",NF,") != std::string::npos, rejected);
         EXPECT_EQ(shown, NmeaSentence(shown.substr(1, shown.size() - 6)));
-        EXPECT_EQ(log.contents, received);
-        EXPECT_EQ(state.GetPositionUpdateCount(), 1);
+        EXPECT_EQ(r.log.contents, received);
     }
 }
 
@@ -77,17 +65,7 @@ TEST(PolypDecoder, FieldsSpeedInKnotsAndRepeatedTime) {
     EXPECT_NEAR(state.CopyNav().speedKnots, 53.99568034557235, 1e-12);
 }
 
-TEST(PolyaDecoder, FieldsAndAlwaysCounts) {
-    ReceiverState state;
-    const std::string polya = "POLYA,123519.00,4807.0380,S,01131.0000,W,2,08,0.9,592.3,M,46.9,M,"
-                              "1.5,0012,3.5,5.1";
-    Feed(state, {polya, polya});
-    // No geoid correction of the altitude.
-    const NavGroup expected{-48.1173, -11.516666666666667, 592.3, 2, 12, 35, 19, 2, 12, 1.5, 3.5,
-                            5.1};
-    EXPECT_EQ(Rounded(state.CopyNav(), expected), expected);
-}
-
+// POLYA: a row of the position decoders' table.
 TEST(PolysDecoder, RowsUsedAndTrackedFlags) {
     ReceiverState state;
     state.SetRestartNotified(1);
@@ -126,34 +104,32 @@ TEST(PolynDecoder, FirstNoticeOfABurstClearsTheFixOnce) {
     ReceiverState state;
     Feed(state, {"GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,", "GPGSA,A,3,04",
                  "GPGSV,1,1,01,04,10,100,30", "POLYT,1,2,3,4,5,6,7,8,5000", "POLYN,EPH,04"});
-    EXPECT_EQ(state.GetRestartNotified(), 1);
-    EXPECT_EQ(state.GetSatellitesInView(), 0);
-    EXPECT_EQ(state.GetFixMode(), 0);
-    EXPECT_EQ(state.CopyClock().receiverMilliseconds, 0.0);
-    EXPECT_EQ(state.CopyNav().latitude, 0.0);
-    EXPECT_EQ(state.GetEphemerisNotice(4), 1);
+    // Restart flag, satellites, mode, receiver time, latitude, the notice.
+    EXPECT_EQ(std::tuple(state.GetRestartNotified(), state.GetSatellitesInView(),
+                         state.GetFixMode(), state.CopyClock().receiverMilliseconds,
+                         state.CopyNav().latitude, state.GetEphemerisNotice(4)),
+              std::tuple(1, 0, 0, 0.0, 0.0, 1));
 
     // Later notices of the same burst keep what came since.
     Feed(state, {"GPGGA,123520,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,", "POLYN,ALM,7",
                  "POLYN,EPH,33", "POLYN,XYZ,5"});
     EXPECT_NEAR(state.CopyNav().latitude, 48.1173, 1e-12);
-    EXPECT_EQ(state.GetEphemerisNotice(4), 1);
-    EXPECT_EQ(state.GetAlmanacNotice(7), 1);
-    EXPECT_EQ(state.GetEphemerisNotice(5), 0);
+    EXPECT_EQ(std::tuple(state.GetEphemerisNotice(4), state.GetAlmanacNotice(7),
+                         state.GetEphemerisNotice(5)),
+              std::tuple(1, 1, 0));
 
     // POLYT re-arms: the next notice clears again, tables included.
     Feed(state, {"POLYT,1,2,3,4,5,6,7,8,9", "POLYN,RSET"});
-    EXPECT_EQ(state.CopyNav().latitude, 0.0);
-    EXPECT_EQ(state.GetEphemerisNotice(4), 0);
-    EXPECT_EQ(state.GetAlmanacNotice(7), 0);
+    EXPECT_EQ(std::tuple(state.CopyNav().latitude, state.GetEphemerisNotice(4),
+                         state.GetAlmanacNotice(7)),
+              std::tuple(0.0, 0, 0));
 }
 
 TEST(PolyiDecoder, LevelTwoPlacesAfterTheFirstMarker) {
-    for (const auto& [body, level] : {std::pair{"POLYI,J,27", 27},
-                                      {"POLYI,N,05", 5},
-                                      {"POLYI,X,", 0},
-                                      {"POLYI,A", 0},
-                                      {"POLYI,A,12,3", 2}}) {
+    const std::pair<const char*, int> cases[] = {
+        {"POLYI,J,27", 27}, {"POLYI,N,05", 5}, {"POLYI,X,", 0}, {"POLYI,A", 0}, {"POLYI,A,12,3", 2},
+    };
+    for (const auto& [body, level] : cases) {
         ReceiverState state;
         state.SetPolyiLevel(99);
         Feed(state, {body});
@@ -166,15 +142,14 @@ TEST(PashrDecoder, PositionModeAndQualityFromSatellitesUsed) {
         return "PASHR,POS," + mode + "," + used +
                ",214414.00,4337.8262,N,01126.8717,E,0034.51,,088.5,000.4,-000.1,02.3,01.3,01.9,00";
     };
-    for (const auto& [used, mode, fixMode, quality] : {std::tuple{"03", "1", 2, 2},
-                                                       {"06", "0", 3, 1},
-                                                       {"02", "1", 1, 0},
-                                                       {"", "1", 1, 0},
-                                                       {"05", "", 3, 1}}) {
+    const std::tuple<const char*, const char*, int, int> cases[] = {
+        {"03", "1", 2, 2}, {"06", "0", 3, 1}, {"02", "1", 1, 0}, {"", "1", 1, 0}, {"05", "", 3, 1},
+    };
+    for (const auto& [used, mode, fixMode, quality] : cases) {
         ReceiverState state;
         Feed(state, {pos(mode, used)});
-        EXPECT_EQ(state.GetFixMode(), fixMode) << used << "/" << mode;
-        EXPECT_EQ(state.GetFixQuality(), quality) << used << "/" << mode;
+        EXPECT_EQ(std::pair(state.GetFixMode(), state.GetFixQuality()), std::pair(fixMode, quality))
+            << used << "/" << mode;
     }
     ReceiverState state;
     Feed(state, {pos("0", "06")});
@@ -185,15 +160,17 @@ TEST(PashrDecoder, PositionModeAndQualityFromSatellitesUsed) {
               std::tuple(2.3, 1.3, 1.9));
 }
 
+// Attitude and other kinds leave the whole state alone.
 TEST(PashrDecoder, SatellitesAndOtherKindsIgnored) {
     ReceiverState state;
-    Feed(state, {"PASHR,SAT,02,03,103,56,50,U,23,225,61,52,a",
-                 "PASHR,123456.000,090.0,T,1.0,2.0,0.0,0.1,0.1,0.1,1,1"});
+    Feed(state, {"PASHR,123456.000,090.0,T,1.0,2.0,0.0,0.1,0.1,0.1,1,1", "PASHR,XYZ,1,2,3"});
+    EXPECT_EQ(std::tuple(state.CopyNav(), state.CopySat(), state.CopyDop(), state.CopyClock()),
+              std::tuple(NavGroup{}, SatGroup{}, DopGroup{}, ClockGroup{}));
+    Feed(state, {"PASHR,SAT,02,03,103,56,50,U,23,225,61,52,a"});
     const SatGroup sat = state.CopySat();
     EXPECT_EQ(sat.satellitesInView, 2);
     EXPECT_EQ(sat.satellites[0], (SatelliteInfo{3, 50, 0, 103, 56, 1, 1}));
     EXPECT_EQ(sat.satellites[1], (SatelliteInfo{23, 52, 0, 225, 61, 0, 0}));
-    EXPECT_EQ(state.GetPositionUpdateCount(), 0);
 }
 
 } // namespace

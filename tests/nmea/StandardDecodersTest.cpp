@@ -6,37 +6,38 @@
 
 namespace {
 
-const std::string kGga = "GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,";
+const std::string kGga = "GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,",
+                  kPolya = "POLYA,123519.00,4807.0380,S,01131.0000,W,2,08,0.9,592.3,M,46.9,M,"
+                           "1.5,0012,3.5,5.1",
+                  kRmc = "GPRMC,225446,V,4916.45,N,12311.12,W,000.5,054.7,191194,020.3,E";
 
 // NavGroup in order: latitude, longitude, altitude, quality, hour, minute, second,
-// updates, differential station and age, errors, knots, heading.
-TEST(GgaDecoder, DecodesTimePositionHeightAboveEllipsoidAndDifferentialData) {
+// updates, differential station and age, errors, knots, heading. A repeated
+// time counts as one update (not for RMC and POLYA). RMC decoding is on here.
+TEST(PositionDecoders, GgaPolyaAndRmcFillTheNavigationGroup) {
     const std::pair<std::vector<std::string>, NavGroup> cases[] = {
         // An empty age between commas reads 0; the station missing at the end stays.
-        {{kGga}, {48.1173, 11.516666666666667, 592.3, 1, 12, 35, 19, 1, 77}},
+        {{kGga, kGga}, {48.1173, 11.516666666666667, 592.3, 1, 12, 35, 19, 1, 77}},
         // Empty fields read zero, south and west are negative, an empty geoid separation adds 0.
         {{kGga, "GPGGA,123520,,N,01131.000,W,2,08,0.9,100.0,M,,M,3.5,0012"},
          {0, -11.516666666666667, 100, 2, 12, 35, 20, 2, 12, 3.5}},
+        // An empty time reads 00:00:00, as the zeroed state holds: no update.
+        {{"GPGGA,,4807.038,N"}, {48.1173, 0, 0, 0, 0, 0, 0, 0, 77}},
+        {{"GPGGA,"}, {0, 0, 0, 0, 0, 0, 0, 1, 77}}, // a missing time never compares
+        // POLYA: no geoid correction of the altitude.
+        {{kPolya, kPolya},
+         {-48.1173, -11.516666666666667, 592.3, 2, 12, 35, 19, 2, 12, 1.5, 3.5, 5.1}},
+        // RMC: a void fix is decoded too.
+        {{kRmc, kRmc},
+         {49.274166666666666, -123.18533333333333, 0, 0, 22, 54, 46, 2, 77, 0, 0, 0, 0.5, 54.7}},
     };
+    DecodeSettings rmcOn;
+    rmcOn.useRMC = 1;
     for (const auto& [bodies, expected] : cases) {
         ReceiverState state;
         StateWriter(state, StateGroup::Nav).Nav().differentialStation = 77;
-        Feed(state, bodies);
+        Feed(state, bodies, rmcOn);
         EXPECT_EQ(Rounded(state.CopyNav(), expected), expected) << bodies.back();
-    }
-}
-
-TEST(GgaDecoder, RepeatedTimeCountsOnce) {
-    const std::pair<std::vector<std::string>, int> cases[] = {
-        {{kGga, kGga}, 1},
-        {{kGga, "GPGGA,123520,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"}, 2},
-        {{"GPGGA,,4807.038,N"}, 0}, // an empty time reads 00:00:00, as the zeroed state holds
-        {{"GPGGA,"}, 1},            // a missing time never compares
-    };
-    for (const auto& [bodies, updates] : cases) {
-        ReceiverState state;
-        Feed(state, bodies);
-        EXPECT_EQ(state.GetPositionUpdateCount(), updates) << bodies.front();
     }
 }
 
@@ -51,11 +52,10 @@ TEST(GsaDecoder, SetsModeUsedPrnsAndDopsAndAModeOtherThanTwoOrThreeIsNoFix) {
     EXPECT_EQ(state.GetRestartNotified(), 0);
 
     // The used flags are replaced each time.
-    for (const auto& [body, mode] : {std::pair{"GPGSA,A,1", 1},
-                                     {"GPGSA,A,", 1},
-                                     {"GPGSA,A", 1},
-                                     {"GPGSA,A,2,33,65", 2},
-                                     {"GPGSA,A,7", 1}}) {
+    const std::pair<const char*, int> cases[] = {
+        {"GPGSA,A,1", 1}, {"GPGSA,A,", 1}, {"GPGSA,A", 1}, {"GPGSA,A,2,33,65", 2}, {"GPGSA,A,7", 1},
+    };
+    for (const auto& [body, mode] : cases) {
         ReceiverState state;
         Feed(state, {"GPGSA,A,3,04,05", body});
         EXPECT_EQ(state.CopyDop().fixMode, mode) << body;
@@ -75,13 +75,11 @@ TEST(GsvDecoder, MessagesFillTheirRowsWithUsedFlagsFromGsa) {
           "GPGSV,3,2,10,14,25,170,00,16,57,208,39,18,67,296,40,19,40,246,00",
           "GPGSV,3,3,10,20,05,010,20,21,06,011,21"},
          10,
-         {{0, {1, 30, 0, 100, 10, 0, 0}},
-          {4, {14, 0, 0, 170, 25, 1, 1}},
-          {5, {16, 39, 0, 208, 57, 1, 1}},
-          {7, {19, 0, 0, 246, 40, 0, 0}},
-          {9, {21, 21, 0, 11, 6, 0, 0}},
-          {10, {}},
-          {11, {}}}},
+         // clang-format off
+         {{0, {1, 30, 0, 100, 10, 0, 0}}, {4, {14, 0, 0, 170, 25, 1, 1}}, {10, {}}, {11, {}},
+          {5, {16, 39, 0, 208, 57, 1, 1}}, {7, {19, 0, 0, 246, 40, 0, 0}},
+          {9, {21, 21, 0, 11, 6, 0, 0}}}},
+        // clang-format on
         // Tracked is never cleared; bad message numbers are ignored.
         {{"GPGSA,A,3,01", "GPGSV,1,1,01,01,10,100,30", "GPGSA,A,3,02", "GPGSV,1,1,01,01,11,101,31",
           "GPGSV,1,0,05,09,9,9,9", "GPGSV,1,X,05,09,9,9,9", "GPGSV,1,,05,09,9,9,9"},
@@ -101,18 +99,10 @@ TEST(GsvDecoder, MessagesFillTheirRowsWithUsedFlagsFromGsa) {
     }
 }
 
-TEST(RmcDecoder, OffByDefaultAndDecodesVoidFixesWhenOn) {
-    const std::string rmc = "GPRMC,225446,V,4916.45,N,12311.12,W,000.5,054.7,191194,020.3,E";
-    ReceiverState off, on;
-    Feed(off, {rmc});
-    EXPECT_EQ(off.CopyNav(), NavGroup{});
-    DecodeSettings settings;
-    settings.useRMC = 1;
-    Feed(on, {rmc, rmc}, settings);
-    // No repeated-time check: two updates.
-    const NavGroup expected{
-        49.274166666666666, -123.18533333333333, 0, 0, 22, 54, 46, 2, 0, 0, 0, 0, 0.5, 54.7};
-    EXPECT_EQ(Rounded(on.CopyNav(), expected), expected);
+TEST(RmcDecoder, OffByDefault) {
+    ReceiverState state;
+    Feed(state, {kRmc});
+    EXPECT_EQ(state.CopyNav(), NavGroup{});
 }
 
 TEST(RreDecoder, ErrorEstimatesOnlyWithMoreThanFourSatellites) {
@@ -122,8 +112,9 @@ TEST(RreDecoder, ErrorEstimatesOnlyWithMoreThanFourSatellites) {
           {"GPRRE,999999999,1,2", 0.0, 0.0}}) {
         ReceiverState state;
         Feed(state, {body});
-        EXPECT_EQ(state.GetHorizontalError(), horizontal) << body;
-        EXPECT_EQ(state.GetVerticalError(), vertical) << body;
+        EXPECT_EQ(std::pair(state.GetHorizontalError(), state.GetVerticalError()),
+                  std::pair(horizontal, vertical))
+            << body;
     }
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "nmea/DecodeSettings.h"
 #include "nmea/EchoSinks.h"
+#include "nmea/NmeaFramer.h"
+#include "nmea/ReceiverState.h"
 
 #include <string>
 #include <vector>
@@ -24,4 +27,25 @@ struct RecordingMonitor : MonitorSink {
 struct RecordingLog : LogSink {
     std::string contents;
     void Write(std::string_view text) override { contents.append(text); }
+};
+
+// A framer over a state of its own, with everything it echoes and the address
+// of every sentence it dispatches recorded.
+struct RecordingFramer {
+    RecordingFramer() {
+        framer.SetMonitor(&monitor);
+        framer.SetLog(&log);
+        framer.SetObserver([this](std::string_view address, std::string_view) {
+            addresses.emplace_back(address);
+        });
+    }
+    RecordingFramer(const RecordingFramer&) = delete;
+    RecordingFramer& operator=(const RecordingFramer&) = delete;
+
+    ReceiverState state;
+    DecodeSettings settings;
+    RecordingMonitor monitor;
+    RecordingLog log;
+    NmeaFramer framer{state, settings};
+    std::vector<std::string> addresses;
 };

@@ -25,10 +25,6 @@ struct RecordingMessages : MessageSink {
         std::lock_guard lock(mutex);
         return messages;
     }
-    size_t Count() {
-        std::lock_guard lock(mutex);
-        return messages.size();
-    }
 
     std::mutex mutex;
     std::vector<Message> messages;
