@@ -27,7 +27,7 @@ std::string Cycle(int v) {
                       NmeaSentence("GPGSA,A,3,01,02,03,,,,,,,,,," + n + "," + n + "," + n);
     std::string polys = "POLYS,8";
     for (int i = 1; i <= 8; ++i)
-        polys += "," + std::to_string(i) + ",U," + n + "," + n + "," + n + ",0";
+        polys.append(",").append(std::to_string(i)).append(",U," + n + "," + n + "," + n + ",0");
     out += NmeaSentence(polys) + NmeaSentence("POLYT,1,2,3,4," + n + ",5," + n + ",7," + n) +
            NmeaSentence("PZEKR,CYCLE," + n);
     if (v % 7 == 0) out += NmeaSentence("POLYN,EPH," + std::to_string(v % 32 + 1));

@@ -75,7 +75,7 @@ TEST_F(FramerTest, ChecksumDigitsAnyCaseAndStopAtNonHex) {
     };
     unsigned good = 0;
     for (const auto& [sum, checksum, matches] : cases) {
-        framer.Feed("$" + BodyWithSum(sum) + "*" + checksum + "\r\n");
+        framer.Feed(std::string("$").append(BodyWithSum(sum)) + "*" + checksum + "\r\n");
         good += matches;
         EXPECT_EQ(state.GetSentenceCount(), good) << checksum;
     }
