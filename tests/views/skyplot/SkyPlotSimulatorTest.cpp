@@ -30,8 +30,7 @@ constexpr int kCloseEnough = 5;
 // Per region, behind the building and in the open: learned entries within
 // kCloseEnough above the horizon, and entries below it.
 struct Region {
-    int close = 0;
-    int belowHorizon = 0;
+    int close = 0, belowHorizon = 0;
 };
 struct LearnedMask {
     Region building, open;
@@ -44,8 +43,8 @@ struct LearnedMask {
 // azimuths to whole degrees.
 LearnedMask Summarise(const MaskEntries& mask) {
     LearnedMask learned;
-    for (int az = 0; az < kMaskEntries; ++az) {
-        const MaskEntry& e = mask[static_cast<size_t>(az)];
+    for (const MaskEntry& e : mask) {
+        const int az = e.maskAzimuth;
         if (e.observed == 0 || std::abs(az - kBuildingFrom) <= 1 || std::abs(az - kBuildingTo) <= 1)
             continue;
         const bool behindBuilding = az > kBuildingFrom && az < kBuildingTo;
@@ -59,17 +58,21 @@ LearnedMask Summarise(const MaskEntries& mask) {
     return learned;
 }
 
-TEST(SkyPlotWithSimulator, LearnedMaskTracesTheHorizon) {
-    SimProcess sim({"--speed", "1000", "--seed", "21", "--satellites", "14", "--mask",
-                    std::to_string(kTerrain), "--mask-sector",
-                    std::to_string(kBuildingFrom) + "-" + std::to_string(kBuildingTo) + ":" +
-                        std::to_string(kBuildingTop)});
-    const std::string path = sim.ReadLine();
-    ASSERT_FALSE(path.empty());
+// The simulator with these options on the application's port; it goes
+// after the application.
+struct SimulatedApp : SimProcess, TestAppContext {
+    explicit SimulatedApp(std::vector<std::string> options) : SimProcess(std::move(options)) {
+        const std::string path = ReadLine();
+        EXPECT_EQ(port.Open(path, 19200), 0) << path;
+        receiver.Settings().port = path;
+    }
+};
 
-    TestAppContext app;
-    ASSERT_EQ(app.port.Open(path, 19200), 0);
-    app.receiver.Settings().port = path;
+TEST(SkyPlotWithSimulator, LearnedMaskTracesTheHorizon) {
+    SimulatedApp app({"--speed", "1000", "--seed", "21", "--satellites", "14", "--mask",
+                      std::to_string(kTerrain), "--mask-sector",
+                      std::to_string(kBuildingFrom) + "-" + std::to_string(kBuildingTo) + ":" +
+                          std::to_string(kBuildingTop)});
     app.receiver.Start(0ms);
     // Blocked satellites are listed with no signal; every heard one has at least 20.
     app.profile.SetInt("AzimuthElevation", "SNRThreshold", 20);
@@ -100,13 +103,7 @@ TEST(SkyPlotWithSimulator, LearnedMaskTracesTheHorizon) {
 // A minimised window goes on learning: after five seconds of receiver data
 // it holds the same mask as a window left open beside it.
 TEST(SkyPlotWithSimulator, MinimisedWindowLearnsLikeAnOpenOne) {
-    SimProcess sim({"--seed", "8", "--satellites", "12"});
-    const std::string path = sim.ReadLine();
-    ASSERT_FALSE(path.empty());
-    TestAppContext app;
-    ASSERT_EQ(app.port.Open(path, 19200), 0);
-    app.receiver.Settings().port = path;
-
+    SimulatedApp app({"--seed", "8", "--satellites", "12"});
     QMdiArea area;
     CAzimuthElevationDoc shownDoc(app.context.services, app.profile),
         minimisedDoc(app.context.services, app.profile);
