@@ -96,10 +96,10 @@ TEST(SimOutput, MaskedSatellitesAreSilentAndOthersHeardByElevation) {
             const SatelliteInfo& s = sat.satellites[i];
             EXPECT_GE(s.elevation, 0);
             const double limit = (s.azimuth >= 90 && s.azimuth <= 270) ? 50 : 10;
+            // Rounded to whole degrees: too close to tell.
             if (std::abs(s.elevation - limit) <= 1 || std::abs(s.azimuth - 90) <= 1 ||
-                std::abs(s.azimuth - 270) <= 1) {
-                continue; // rounded to whole degrees: too close to tell
-            }
+                std::abs(s.azimuth - 270) <= 1)
+                continue;
             const bool hidden = s.elevation < limit;
             blocked += hidden;
             EXPECT_EQ(s.snr == 0, hidden) << "PRN " << s.prn << " az " << s.azimuth << " el "

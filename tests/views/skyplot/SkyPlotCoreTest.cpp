@@ -18,7 +18,14 @@ PlotSatellite Sat(int prn, int azimuth, int elevation, int used, int snr) {
     return {prn, azimuth, elevation, used, snr, 0};
 }
 
-TEST(SkyPlotSlots, InViewCountCappedAtTheTable) {
+TEST(SkyPlotSlots, InViewCountCappedAtTheTableAndPositionsToDraw) {
+    // prn, azimuth, elevation; due north and the horizon are positions.
+    const int cases[][4] = {
+        {5, 0, 0, 0}, {5, 100, 91, 0}, {0, 100, 30, 0}, {5, 0, 30, 1}, {5, 100, 0, 1}};
+    for (const auto& [prn, azimuth, elevation, drawn] : cases)
+        EXPECT_EQ(HasPlotPosition(prn, azimuth, elevation), drawn == 1)
+            << azimuth << "/" << elevation;
+
     SatelliteTable table{};
     table.fill({5, 30, 0, 100, 20, 1, 1});
     EXPECT_EQ(SlotsFromTable(table, -3), PlotSatellites{});

@@ -27,16 +27,13 @@ constexpr int kBuildingFrom = 60, kBuildingTo = 150, kBuildingTop = 30, kTerrain
 // times real speed a satellite climbs about two degrees per tick.
 constexpr int kCloseEnough = 5;
 
-// Per region, behind the building and in the open: learned entries within
-// kCloseEnough above the horizon, and entries below it.
-struct Region {
-    int close = 0, belowHorizon = 0;
-};
+// Per region, [0] behind the building and [1] in the open: learned entries
+// within kCloseEnough above the horizon, and entries below it.
 struct LearnedMask {
-    Region building, open;
+    int close[2] = {}, belowHorizon[2] = {};
     // Satellites rise and set at a dozen or more azimuths in the open and a
     // few behind the building within the test's time.
-    bool Traced() const { return building.close >= 5 && open.close >= 30; }
+    bool Traced() const { return close[0] >= 5 && close[1] >= 30; }
 };
 
 // Entries next to the building's edges are left out: the simulator rounds
@@ -47,13 +44,12 @@ LearnedMask Summarise(const MaskEntries& mask) {
         const int az = e.maskAzimuth;
         if (e.observed == 0 || std::abs(az - kBuildingFrom) <= 1 || std::abs(az - kBuildingTo) <= 1)
             continue;
-        const bool behindBuilding = az > kBuildingFrom && az < kBuildingTo;
-        Region& region = behindBuilding ? learned.building : learned.open;
-        const int horizon = behindBuilding ? kBuildingTop : kTerrain;
-        region.close += e.maskElevation <= horizon + kCloseEnough;
+        const int open = az < kBuildingFrom || az > kBuildingTo;
+        const int horizon = open ? kTerrain : kBuildingTop;
+        learned.close[open] += e.maskElevation <= horizon + kCloseEnough;
         // Rounding to whole degrees may report a satellite just at the
         // horizon one degree under it.
-        region.belowHorizon += e.maskElevation < horizon - 1;
+        learned.belowHorizon[open] += e.maskElevation < horizon - 1;
     }
     return learned;
 }
@@ -90,12 +86,10 @@ TEST(SkyPlotWithSimulator, LearnedMaskTracesTheHorizon) {
         },
         25s);
     app.receiver.Stop();
-    EXPECT_TRUE(learned.Traced()) << "entries close to the horizon: " << learned.building.close
-                                  << " behind the building, " << learned.open.close
-                                  << " in the open";
+    EXPECT_TRUE(learned.Traced()) << "entries close to the horizon: " << learned.close[0]
+                                  << " behind the building, " << learned.close[1] << " in the open";
     // Never below what the antenna could see.
-    EXPECT_EQ(learned.building.belowHorizon, 0);
-    EXPECT_EQ(learned.open.belowHorizon, 0);
+    EXPECT_EQ(learned.belowHorizon[0] + learned.belowHorizon[1], 0);
     EXPECT_TRUE(document.IsModified());
     EXPECT_TRUE(app.sink.messages.empty());
 }
