@@ -150,16 +150,16 @@ TEST_F(MonitorViewTest, ShowsThePortTypingAndDebugModeGoToItUntilTheWindowCloses
 }
 
 TEST_F(MonitorViewTest, LogFileItemsFollowTheLogFileAndEraseEmptiesTheScreen) {
-    EXPECT_EQ(Item("&Start Log File") + Item("&Close Log File"), "&Start Log File!&Close Log File");
+    const auto items = [&] { return Item("&Start Log File") + " " + Item("&Close Log File"); };
+    EXPECT_EQ(items(), "&Start Log File !&Close Log File");
     Choose("&Start Log File");
     log.logging = true;
-    EXPECT_EQ(Item("&Start Log File") + Item("&Close Log File"), "!&Start Log File&Close Log File");
+    EXPECT_EQ(items(), "!&Start Log File &Close Log File");
     Choose("&Close Log File");
     EXPECT_EQ(log.starts, 1);
     EXPECT_EQ(log.closes, 1);
     context.logCommands = nullptr; // no owner: nothing to offer
-    EXPECT_EQ(Item("&Start Log File") + Item("&Close Log File"),
-              "!&Start Log File!&Close Log File");
+    EXPECT_EQ(items(), "!&Start Log File !&Close Log File");
 
     document->AppendText("$GPGGA\r\n", 1);
     ASSERT_TRUE(WaitForUi([&] { return !Shown().isEmpty(); }));

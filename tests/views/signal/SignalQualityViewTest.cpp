@@ -59,8 +59,18 @@ protected:
     QImage Shown() const { return view->BarWindow().grab().toImage(); }
     QColor Face() const { return view->BarWindow().palette().color(QPalette::Button); }
 
+    // The property sheet, and the thresholds entered in a unit.
+    void OpenSheet() { sheet.reset(view->CreatePropertySheet()); }
+    CSignalQualityPropertyPage1& Page() const { return sheet->Page(); }
+    void Enter(CnoUnit unit, const QString& upper, const QString& lower) {
+        Page().UnitButton(unit).click();
+        Page().UpperEdit().setText(upper);
+        Page().LowerEdit().setText(lower);
+    }
+
     CSignalQualityDoc document{{sink, prompts}};
     std::unique_ptr<CSignalQualityView> view;
+    std::unique_ptr<CSignalQualityPropertySheet> sheet;
 };
 
 const QColor kRed(252, 0, 0);
@@ -153,18 +163,7 @@ TEST_F(SignalViewTest, PrintsTheChartOnOnePage) {
     EXPECT_EQ(PrintedPages(*view), 1);
 }
 
-class SignalPropertiesTest : public SignalViewTest {
-protected:
-    void OpenSheet() { sheet.reset(view->CreatePropertySheet()); }
-    CSignalQualityPropertyPage1& Page() const { return sheet->Page(); }
-    void Enter(CnoUnit unit, const QString& upper, const QString& lower) {
-        Page().UnitButton(unit).click();
-        Page().UpperEdit().setText(upper);
-        Page().LowerEdit().setText(lower);
-    }
-
-    std::unique_ptr<CSignalQualityPropertySheet> sheet;
-};
+using SignalPropertiesTest = SignalViewTest;
 
 // Thresholds are shown and entered in the display unit and held in dB/Hz;
 // the observed extremes always in dB/Hz.
@@ -176,10 +175,9 @@ TEST_F(SignalPropertiesTest, OpensInTheUnitConvertsWhenItChangesAndRefusesOutOfR
     OpenSheet();
     EXPECT_EQ(Page().MaximumEdit().text() + Page().MinimumEdit().text(), "5040");
     EXPECT_FALSE(sheet->ApplyButton()->isEnabled());
-    const std::tuple<CnoUnit, const char*, const char*> steps[] = {{CnoUnit::DBm, "-111", "-141"},
-                                                                   {CnoUnit::DbHz, "60", "30"},
-                                                                   {CnoUnit::DBW, "-141", "-171"},
-                                                                   {CnoUnit::DBm, "-111", "-141"}};
+    using enum CnoUnit;
+    const std::tuple<CnoUnit, const char*, const char*> steps[] = {
+        {DBm, "-111", "-141"}, {DbHz, "60", "30"}, {DBW, "-141", "-171"}, {DBm, "-111", "-141"}};
     for (const auto& [unit, upper, lower] : steps) {
         Page().UnitButton(unit).click(); // the first is the unit it opens in
         EXPECT_TRUE(Page().UnitButton(unit).isChecked());
