@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -22,24 +22,20 @@ struct Decoded {
 };
 
 Decoded Inspect(const fs::path& input, const std::string& extra = "") {
-    const std::string command =
-        std::string(HV_BINARY_DIR) + "/tools/nmea-inspect " + extra + " '" + input.string() + "'";
+    const fs::path out = fs::temp_directory_path() / ("inspect-" + input.filename().string());
+    const std::string command = std::string(HV_BINARY_DIR) + "/tools/nmea-inspect " + extra + " '" +
+                                input.string() + "' > '" + out.string() + "'";
     Decoded decoded;
-    std::FILE* out = ::popen(command.c_str(), "r");
-    if (!out) return decoded;
-    std::string line;
-    for (int c; (c = std::fgetc(out)) != EOF;) {
-        if (c != '\n') {
-            line += static_cast<char>(c);
-            continue;
-        }
+    const bool ran = std::system(command.c_str()) == 0;
+    std::ifstream in(out);
+    for (std::string line; ran && std::getline(in, line);) {
         if (const size_t at = line.find("\"checksum_errors\":"); at != std::string::npos)
             decoded.checksumErrors = std::stol(line.substr(at + 18));
         else
             decoded.lines.push_back(line);
-        line.clear();
     }
-    return ::pclose(out) == 0 ? decoded : Decoded{};
+    fs::remove(out);
+    return decoded;
 }
 
 void ExpectLogReplays(const fs::path& capture) {

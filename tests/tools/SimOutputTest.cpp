@@ -30,13 +30,11 @@ TEST(SimOutput, DecodesToTheConfiguredFixInEveryHemisphere) {
         Decoder d;
         double sumSquares = 0, heightSum = 0;
         constexpr int kSeconds = 900;
+        // The clock's steps and a 3D fix held every second are the reset
+        // test's; here the place and the spread.
         for (int second = 1; second <= kSeconds; ++second) {
             const std::string out = sim.Tick(1);
-            const double before = d.state.CopyClock().receiverMilliseconds;
             d.Feed(out);
-            const double milliseconds = d.state.CopyClock().receiverMilliseconds;
-            EXPECT_TRUE(second == 1 || milliseconds == before + 1000) << milliseconds;
-            EXPECT_EQ(FieldsOf(out, "POLYP").at(6), "G3");
             const NavGroup nav = d.state.CopyNav();
             sumSquares += std::pow(Metres(nav.latitude - truth.latitude), 2) +
                           std::pow(Metres(nav.longitude - truth.longitude, truth.latitude), 2);
@@ -57,15 +55,12 @@ TEST(SimOutput, DecodesToTheConfiguredFixInEveryHemisphere) {
         EXPECT_EQ(dop.fixMode, 3);
         EXPECT_TRUE(dop.hdop > 0.3 && dop.hdop < 4.0) << dop.hdop;
 
+        // Only heard satellites are used: the masked-satellites test.
         const SatGroup sat = d.state.CopySat();
         ASSERT_EQ(sat.satellitesInView, config.satellites);
-        int used = 0;
-        for (int i = 0; i < sat.satellitesInView; ++i) {
-            const SatelliteInfo& row = sat.satellites[i];
-            EXPECT_TRUE(row.snr > 0 || !row.usedInFix) << "PRN " << row.prn;
-            used += row.usedInFix;
-        }
-        EXPECT_GE(used, 4);
+        EXPECT_GE(std::count_if(sat.satellites.begin(), sat.satellites.end(),
+                                [](const SatelliteInfo& s) { return s.usedInFix == 1; }),
+                  4);
     }
 }
 
@@ -101,10 +96,10 @@ TEST(SimOutput, MaskedSatellitesAreSilentAndOthersHeardByElevation) {
             const SatelliteInfo& s = sat.satellites[i];
             EXPECT_GE(s.elevation, 0);
             const double limit = (s.azimuth >= 90 && s.azimuth <= 270) ? 50 : 10;
+            // Rounded to whole degrees: too close to tell.
             if (std::abs(s.elevation - limit) <= 1 || std::abs(s.azimuth - 90) <= 1 ||
-                std::abs(s.azimuth - 270) <= 1) {
-                continue; // rounded to whole degrees: too close to tell
-            }
+                std::abs(s.azimuth - 270) <= 1)
+                continue;
             const bool hidden = s.elevation < limit;
             blocked += hidden;
             EXPECT_EQ(s.snr == 0, hidden) << "PRN " << s.prn << " az " << s.azimuth << " el "

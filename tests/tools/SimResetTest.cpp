@@ -11,11 +11,9 @@ namespace {
 // What one second of output says about the fix, read from the raw sentences
 // (the decoders turn a fix they distrust into "NF").
 struct Epoch {
-    int gsaMode = 0;
-    int status = 0; // NF, G2, G3: 0, 1, 2
+    int gsaMode = 0, status = 0, tracked = 0; // status NF, G2, G3: 0, 1, 2; satellites tracked
     double error = 0;
     uint64_t milliseconds = 0;
-    int tracked = 0;                    // satellites
     std::set<std::string> used, listed; // PRNs flagged used in POLYS, listed in GSA
 };
 

@@ -50,31 +50,28 @@ TEST(SimLoader, AnswersEveryRecordThenFlashesAndComesBack) {
     std::vector<std::string> damaged = file;
     damaged[2].back() = damaged[2].back() == 'F' ? 'E' : 'F';
     damaged.insert(damaged.begin() + 1, "hello");
-    struct Case {
-        const char* command;
-        std::vector<LoaderFault> faults;
-        bool damage;
-        std::string codes, flash; // the answers to the records, the outcome
-    };
-    const Case cases[] = {{"$PZEKS,UPGM,SREC", {}, false, "0007", "OK"},
-                          {"$PSYMS,UPGM,SREC", {}, true, "04037", "FAIL"},
-                          {"$PZEKS,UPGM,SREC", {{"5", 2}, {"9", 4}}, false, "0509", "OK"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.codes);
+    // The command, injected faults, the file, the answers to its records, the outcome.
+    const std::tuple<std::string, std::vector<LoaderFault>, std::vector<std::string>, std::string,
+                     std::string>
+        cases[] = {{"PZEK", {}, file, "0007", "OK"},
+                   {"PSYM", {}, damaged, "04037", "FAIL"},
+                   {"PZEK", {{"5", 2}, {"9", 4}}, file, "0509", "OK"}};
+    for (const auto& [talker, faults, lines, codes, flash] : cases) {
+        SCOPED_TRACE(codes);
         SimConfig config = TestConfig();
-        config.loaderFaults = c.faults;
+        config.loaderFaults = faults;
         SimReceiver sim(config);
         sim.Tick(5);
-        EXPECT_EQ(sim.OnInput(std::string(c.command) + "\r\n"),
-                  NmeaSentence(std::string(c.command + 1, 4) + "R,UPGM,OK") + "~E\r\n");
+        EXPECT_EQ(sim.OnInput("$" + talker + "S,UPGM,SREC\r\n"),
+                  NmeaSentence(talker + "R,UPGM,OK") + "~E\r\n");
         EXPECT_EQ(sim.Tick(5), ""); // no NMEA while loading
         EXPECT_EQ(sim.OnInput("$PZEKQ,VER\r\n"), "");
         std::string answers, expected;
-        for (const std::string& line : c.damage ? damaged : file)
+        for (const std::string& line : lines)
             answers += sim.OnInput(line + "\r\n");
-        for (char code : c.codes)
+        for (char code : codes)
             expected += std::string("~") + code + "\r\n";
-        EXPECT_EQ(answers, expected + "~Era\r\n~Exe\r\nFlash " + c.flash + "\r\n");
+        EXPECT_EQ(answers, expected + "~Era\r\n~Exe\r\nFlash " + flash + "\r\n");
         EXPECT_EQ(sim.Tick(1), ""); // rebooting
         const std::string back = sim.Tick(2);
         EXPECT_TRUE(back.starts_with("$POLYN,RSET,HOT*")) << back.substr(0, 30);

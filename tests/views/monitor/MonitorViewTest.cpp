@@ -1,16 +1,89 @@
-#include "MonitorFixture.h"
-
-#include "app/ViewPrinting.h"
+// A command monitor window on its own, with the application's pieces it
+// talks to: the receive thread (not started unless a test starts it), the
+// port, and a log-file owner that counts what the menu asks of it. Last, the
+// window against the receiver simulator, through the real port and thread.
+#include "app/LogFileCommands.h"
+#include "app/QStringPrinter.h"
+#include "app/QtWait.h"
+#include "app/TestAppContext.h"
 #include "nmea/NmeaChecksum.h"
 #include "support/Pty.h"
-#include "views/navigation/PdfPages.h"
+#include "support/SimProcess.h"
+#include "views/PrintedPages.h"
+#include "views/monitor/CCommandMonitorDoc.h"
+#include "views/monitor/CCommandMonitorView.h"
+#include "views/monitor/CMonitorEdit.h"
 
-#include <QTemporaryDir>
+#include <QAction>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QRegularExpression>
 #include <QThread>
 
+#include <gtest/gtest.h>
+
+#include <memory>
 #include <thread>
 
 namespace {
+
+using namespace std::chrono_literals;
+
+struct RecordingLog : LogFileCommands {
+    bool Logging() const override { return logging; }
+    void StartLogFile() override { ++starts; }
+    void CloseLogFile() override { ++closes; }
+    bool logging = false;
+    int starts = 0, closes = 0;
+};
+
+class MonitorTest : public testing::Test, protected TestAppContext {
+protected:
+    MonitorTest() {
+        view->resize(600, 300);
+        view->show();
+    }
+    ~MonitorTest() override {
+        Close();
+        receiver.Stop();
+    }
+    void Close() { // as a frame goes: its document first, then the view
+        document.reset();
+        view.reset();
+    }
+
+    QString Shown() const { return view->Edit().toPlainText(); }
+    void Press(const QString& text, int key = 0, Qt::KeyboardModifiers modifiers = {}) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+        QCoreApplication::sendEvent(&view->Edit(), &event);
+    }
+    void Type(const QString& text) {
+        for (QChar c : text)
+            Press(c);
+    }
+    // The item's state as the user sees it: "!" before a disabled item, "*"
+    // after a checked one; triggered when asked.
+    QString Item(const QString& item, bool trigger = false) {
+        std::unique_ptr<QMenu> menu(view->NewContextMenu(nullptr));
+        for (QAction* a : menu->actions())
+            if (a->text() == item) {
+                if (trigger) a->trigger();
+                return (a->isEnabled() ? "" : "!") + item + (a->isChecked() ? "*" : "");
+            }
+        return "missing " + item;
+    }
+    void Choose(const QString& item) { Item(item, true); }
+    void OpenPort(const std::string& path) {
+        ASSERT_EQ(port.Open(path, 19200), 0);
+        receiver.Settings().port = path;
+    }
+
+    RecordingLog log;
+    bool logSet = (context.logCommands = &log, true); // before the document is made
+    std::unique_ptr<CCommandMonitorDoc> document =
+        std::make_unique<CCommandMonitorDoc>(context, context.services);
+    std::unique_ptr<CCommandMonitorView> view = std::make_unique<CCommandMonitorView>(*document);
+};
 
 using MonitorViewTest = MonitorTest;
 
@@ -33,15 +106,17 @@ TEST_F(MonitorViewTest, TextFromTheReceiveThreadIsShownOnTheUiThreadInOneBatch) 
 TEST_F(MonitorViewTest, TextArrivingWhilePausedIsLostForGood) {
     document->AppendText("$A\r\n", 1);
     Choose("&Pause");
-    EXPECT_TRUE(Menu().contains("&Pause*"));
+    EXPECT_EQ(Item("&Pause"), "&Pause*");
     document->AppendText("$LOST\r\n", 1);
-    WaitForUi([] { return false; }, std::chrono::milliseconds(100));
+    WaitForUi([] { return false; }, 100ms);
     Choose("&Pause");
     document->AppendText("$B\r\n", 1);
     EXPECT_TRUE(WaitForUi([&] { return Shown() == "$A\n$B\n"; })) << Shown().toStdString();
 }
 
-TEST_F(MonitorViewTest, ShowsThePortAndTypingGoesToItUntilTheWindowCloses) {
+// Typing goes to the port; debug mode tells the receiver and shows whole
+// frames; nothing is read for a closed window.
+TEST_F(MonitorViewTest, ShowsThePortTypingAndDebugModeGoToItUntilTheWindowCloses) {
     TestPty pty;
     OpenPort(pty.Path());
     pty.Send(NmeaSentence("GPRMC,1"));
@@ -55,47 +130,41 @@ TEST_F(MonitorViewTest, ShowsThePortAndTypingGoesToItUntilTheWindowCloses) {
     EXPECT_EQ(pty.Receive(1000), "$P\b\t\r\n");
     EXPECT_EQ(Shown(), "$GPRMC,1*56\n") << "typing leaves the screen alone";
 
-    document.reset(); // as the window closes: off the receive thread
-    view.reset();
-    pty.Send(NmeaSentence("GPRMC,2"));
-    receiver.ProcessReceivedData();
-    EXPECT_TRUE(sink.messages.empty());
-}
-
-TEST_F(MonitorViewTest, MenuItemsInOrderWithTheLogFileState) {
-    EXPECT_EQ(Menu(), QStringList({"&Start Log File", "!&Close Log File", "-", "&Pause",
-                                   "&Erase Screen", "&Debug Monitor"}));
-    Choose("&Start Log File");
-    log.logging = true;
-    EXPECT_EQ(Menu().mid(0, 2), QStringList({"!&Start Log File", "&Close Log File"}));
-    Choose("&Close Log File");
-    EXPECT_EQ(log.starts, 1);
-    EXPECT_EQ(log.closes, 1);
-    context.logCommands = nullptr; // no owner: nothing to offer
-    EXPECT_EQ(Menu().mid(0, 2), QStringList({"!&Start Log File", "!&Close Log File"}));
-
-    document->AppendText("$GPGGA\r\n", 1);
-    ASSERT_TRUE(WaitForUi([&] { return !Shown().isEmpty(); }));
-    Choose("&Erase Screen");
-    EXPECT_EQ(Shown(), "");
-}
-
-TEST_F(MonitorViewTest, DebugModeTellsTheReceiverAndShowsFrames) {
-    TestPty pty;
-    OpenPort(pty.Path());
     Choose("&Debug Monitor");
     EXPECT_EQ(pty.Receive(1000), "$11\r\n");
     EXPECT_EQ(document->Title(), "DEBUG Monitor Window");
     document->AppendText("T01\r\nT02", 1);
     document->AppendText("03\x1EP04", 1);
     EXPECT_TRUE(WaitForUi([&] { return Shown() == "T01\nT0203"; })) << Shown().toStdString();
-
     Choose("&Debug Monitor");
     EXPECT_EQ(pty.Receive(1000), "$0\r\n");
     EXPECT_EQ(document->Title(), "NMEA Monitor Window");
     document->AppendText("$GPRMC\r\n", 1);
     EXPECT_TRUE(WaitForUi([&] { return Shown() == "$GPRMC\n"; }))
         << "the unfinished frame went with debug mode: " << Shown().toStdString();
+
+    Close(); // off the receive thread
+    pty.Send(NmeaSentence("GPRMC,2"));
+    receiver.ProcessReceivedData();
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST_F(MonitorViewTest, LogFileItemsFollowTheLogFileAndEraseEmptiesTheScreen) {
+    const auto items = [&] { return Item("&Start Log File") + " " + Item("&Close Log File"); };
+    EXPECT_EQ(items(), "&Start Log File !&Close Log File");
+    Choose("&Start Log File");
+    log.logging = true;
+    EXPECT_EQ(items(), "!&Start Log File &Close Log File");
+    Choose("&Close Log File");
+    EXPECT_EQ(log.starts, 1);
+    EXPECT_EQ(log.closes, 1);
+    context.logCommands = nullptr; // no owner: nothing to offer
+    EXPECT_EQ(items(), "!&Start Log File !&Close Log File");
+
+    document->AppendText("$GPGGA\r\n", 1);
+    ASSERT_TRUE(WaitForUi([&] { return !Shown().isEmpty(); }));
+    Choose("&Erase Screen");
+    EXPECT_EQ(Shown(), "");
 }
 
 TEST_F(MonitorViewTest, KeepsTheNewestTextAcrossBatchesAndPrintsOnePage) {
@@ -107,10 +176,48 @@ TEST_F(MonitorViewTest, KeepsTheNewestTextAcrossBatchesAndPrintsOnePage) {
     ASSERT_TRUE(WaitForUi([&] { return Shown().endsWith(line(599) + "\n"); }));
     // Trimmed on the way (the core decides how much): still the text as held.
     EXPECT_EQ(Shown(), QString::fromLatin1(MonitorText::Display(view->Text().Text())));
+    EXPECT_EQ(PrintedPages(*view), 1);
+}
 
-    QTemporaryDir dir;
-    ASSERT_TRUE(PrintViewToPdf(*view, dir.filePath("monitor.pdf")));
-    EXPECT_EQ(PdfPageCount(dir.filePath("monitor.pdf")), 1);
+using MonitorSimulatorTest = MonitorTest;
+
+TEST_F(MonitorSimulatorTest, QueryRepliesAndDebugFramesRoundTrip) {
+    SimProcess sim({"--speed", "2", "--seed", "21"});
+    OpenPort(sim.ReadLine());
+    receiver.Start(0ms);
+    ASSERT_TRUE(WaitForUi([&] { return Shown().contains("$GPGGA,"); }, 15s));
+    Type("$PZEKQ,VER\r");
+    EXPECT_TRUE(WaitForUi([&] { return Shown().contains("$PZEKR,VER,"); }, 15s))
+        << Shown().toStdString();
+
+    // One frame a line: type letter, hex payload, hex check; no NMEA.
+    auto showsFrames = [&] {
+        for (const char* frame : {"T[0-9A-F]{22}", "P[0-9A-F]{32}", "S[0-9A-F]{14}"})
+            if (!Shown().contains(QRegularExpression(QString("^%1$").arg(frame),
+                                                     QRegularExpression::MultilineOption)))
+                return false;
+        return !Shown().contains('$');
+    };
+    Choose("&Debug Monitor");
+    EXPECT_TRUE(WaitForUi(showsFrames, 15s)) << Shown().toStdString();
+    const unsigned decoded = state.GetSentenceCount();
+    const QString first = Shown(); // each frame replaces the last
+    EXPECT_TRUE(WaitForUi([&] { return Shown() != first && showsFrames(); }, 15s));
+    EXPECT_LT(Shown().size(), 1000) << Shown().toStdString();
+    EXPECT_EQ(state.GetSentenceCount(), decoded) << "nothing is decoded in debug mode";
+
+    Choose("&Debug Monitor");
+    EXPECT_TRUE(
+        WaitForUi([&] { return Shown().startsWith("$") && Shown().contains("$GPGGA,"); }, 15s))
+        << Shown().toStdString();
+    EXPECT_GT(state.GetSentenceCount(), decoded);
+
+    // Closed in debug mode, the window puts the receiver back on NMEA.
+    Choose("&Debug Monitor");
+    ASSERT_TRUE(WaitForUi(showsFrames, 15s));
+    Close();
+    const unsigned closedAt = state.GetSentenceCount();
+    EXPECT_TRUE(WaitForUi([&] { return state.GetSentenceCount() > closedAt + 5; }, 15s));
 }
 
 } // namespace

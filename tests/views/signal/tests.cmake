@@ -5,7 +5,6 @@ if(HV_UI)
   hv_test(signal_ui_tests OWN_MAIN LABELS ui SOURCES
     app/UiTestMain.cpp
     views/signal/SignalQualityViewTest.cpp
-    views/signal/SignalQualityPropertiesTest.cpp
     LIBS hv_signal_ui
   )
 endif()

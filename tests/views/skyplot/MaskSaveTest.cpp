@@ -18,16 +18,13 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string Bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream all;
-    all << in.rdbuf();
+    all << std::ifstream(path, std::ios::binary).rdbuf();
     return all.str();
 }
 
 MaskFileContent Content(const char* comment, int lowered) {
     MaskFileContent content;
-    for (int az = 0; az < kMaskEntries; ++az)
-        content.mask[static_cast<size_t>(az)].maskAzimuth = az;
     content.mask[90] = {90, lowered, 1};
     SetCommentText(content.comment, comment);
     return content;
@@ -35,12 +32,9 @@ MaskFileContent Content(const char* comment, int lowered) {
 
 class MaskSave : public testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("mask-save-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-    }
+    void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
+    const fs::path dir = fs::temp_directory_path() / ("mask-save-" + std::to_string(::getpid()));
     std::string error;
 };
 
@@ -53,8 +47,7 @@ TEST_F(MaskSave, AFailedWriteLeavesTheOldFileWhole) {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
     ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
+    const rlimit small{4096, saved.rlim_max};
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     const bool written = WriteMaskFile(path, Content("new roof", 20), error);
     ::setrlimit(RLIMIT_FSIZE, &saved);
@@ -69,7 +62,8 @@ TEST_F(MaskSave, AFailedWriteLeavesTheOldFileWhole) {
 TEST_F(MaskSave, AGoodSaveReplacesTheFileAndKeepsItsModeAndLink) {
     const fs::path target = dir / "roof.msk", link = dir / "current.msk";
     ASSERT_TRUE(WriteMaskFile(target, Content("old", 12), error)) << error;
-    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(target, mode);
     fs::create_symlink(target, link);
 
     ASSERT_TRUE(WriteMaskFile(link, Content("new", 20), error)) << error;
@@ -77,8 +71,7 @@ TEST_F(MaskSave, AGoodSaveReplacesTheFileAndKeepsItsModeAndLink) {
     MaskFileContent read;
     ASSERT_TRUE(ReadMaskFile(target, read, error)) << error;
     EXPECT_EQ(read, Content("new", 20));
-    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, mode);
 
     // A file the user may not write is refused, as before; root may write anything.
     if (::geteuid() != 0) {

@@ -18,13 +18,14 @@ PlotSatellite Sat(int prn, int azimuth, int elevation, int used, int snr) {
     return {prn, azimuth, elevation, used, snr, 0};
 }
 
-PlotSatellites Slots(std::initializer_list<PlotSatellite> satellites) {
-    PlotSatellites slots{};
-    std::copy(satellites.begin(), satellites.end(), slots.begin());
-    return slots;
-}
+TEST(SkyPlotSlots, InViewCountCappedAtTheTableAndPositionsToDraw) {
+    // prn, azimuth, elevation; due north and the horizon are positions.
+    const int cases[][4] = {
+        {5, 0, 0, 0}, {5, 100, 91, 0}, {0, 100, 30, 0}, {5, 0, 30, 1}, {5, 100, 0, 1}};
+    for (const auto& [prn, azimuth, elevation, drawn] : cases)
+        EXPECT_EQ(HasPlotPosition(prn, azimuth, elevation), drawn == 1)
+            << azimuth << "/" << elevation;
 
-TEST(SkyPlotSlots, InViewCountCappedAtTheTable) {
     SatelliteTable table{};
     table.fill({5, 30, 0, 100, 20, 1, 1});
     EXPECT_EQ(SlotsFromTable(table, -3), PlotSatellites{});
@@ -33,55 +34,47 @@ TEST(SkyPlotSlots, InViewCountCappedAtTheTable) {
               kMaxSatellites);
 }
 
+// Each update is a list of satellites (prn, azimuth, elevation, used, snr)
+// with the threshold at 40, and whether it changed the mask; `lowered` maps
+// azimuth to elevation, every other entry stays reset.
 TEST(PhysicalMask, UpdateRule) {
-    const struct Case {
-        const char* what;
-        std::vector<PlotSatellites> updates;
-        std::vector<bool> changed;
-        std::map<int, int> lowered; // azimuth -> elevation; every other entry stays reset
-    } cases[] = {
-        {"a used satellite lowers its entry; a higher one later starts nothing, not even for a "
-         "lower unused one",
-         {Slots({Sat(7, 123, 20, 1, 45)}), Slots({Sat(7, 123, 30, 1, 45), Sat(8, 50, 10, 0, 45)})},
-         {true, false},
-         {{123, 20}}},
-        {"unused satellites alone change nothing; one used satellite below the mask lets them "
-         "lower theirs too",
-         {Slots({Sat(7, 10, 20, 0, 50), Sat(8, 200, 5, 0, 50)}),
-          Slots({Sat(7, 10, 20, 0, 50), Sat(8, 200, 5, 0, 50), Sat(9, 300, 60, 1, 41)})},
-         {false, true},
+    using Update = std::vector<PlotSatellite>;
+    const std::tuple<std::vector<Update>, std::vector<bool>, std::map<int, int>> cases[] = {
+        // A used satellite lowers its entry; a higher one later starts
+        // nothing, not even for a lower unused one.
+        {{{{7, 123, 20, 1, 45}}, {{7, 123, 30, 1, 45}, {8, 50, 10, 0, 45}}}, {1, 0}, {{123, 20}}},
+        // Unused satellites alone change nothing; one used satellite below
+        // the mask lets them lower theirs too.
+        {{{{7, 10, 20, 0, 50}, {8, 200, 5, 0, 50}},
+          {{7, 10, 20, 0, 50}, {8, 200, 5, 0, 50}, {9, 300, 60, 1, 41}}},
+         {0, 1},
          {{10, 20}, {200, 5}, {300, 60}}},
-        {"below the threshold counts for neither the test nor the update",
-         {Slots({Sat(7, 10, 20, 1, 39), Sat(8, 20, 20, 0, 39)}),
-          Slots({Sat(7, 10, 20, 1, 40), Sat(8, 20, 20, 0, 39)})},
-         {false, true},
+        // Below the threshold counts for neither the test nor the update.
+        {{{{7, 10, 20, 1, 39}, {8, 20, 20, 0, 39}}, {{7, 10, 20, 1, 40}, {8, 20, 20, 0, 39}}},
+         {0, 1},
          {{10, 20}}},
-        {"azimuth and elevation both zero is no position",
-         {Slots({Sat(7, 0, 0, 1, 45)}), Slots({Sat(7, 0, 12, 1, 45)})},
-         {false, true},
-         {{0, 12}}},
-        {"azimuths outside 0..359 never address the mask",
-         {Slots({Sat(7, 360, 10, 1, 45), Sat(8, -1, 10, 1, 45), Sat(9, 100000, 10, 1, 45)})},
-         {false},
-         {}},
-        {"exactly at the mask is not below it",
-         {Slots({Sat(7, 10, 76, 1, 45)}), Slots({Sat(7, 10, 20, 1, 45)}),
-          Slots({Sat(8, 10, 20, 1, 45)})},
-         {false, true, false},
-         {{10, 20}}},
-        {"the lowest of two satellites at one azimuth stays",
-         {Slots({Sat(7, 45, 30, 1, 45), Sat(8, 45, 20, 1, 45), Sat(9, 45, 25, 0, 45)})},
-         {true},
-         {{45, 20}}},
+        // Azimuth and elevation both zero is no position.
+        {{{{7, 0, 0, 1, 45}}, {{7, 0, 12, 1, 45}}}, {0, 1}, {{0, 12}}},
+        // Azimuths outside 0..359 never address the mask.
+        {{{{7, 360, 10, 1, 45}, {8, -1, 10, 1, 45}, {9, 100000, 10, 1, 45}}}, {0}, {}},
+        // Exactly at the mask is not below it.
+        {{{{7, 10, 76, 1, 45}}, {{7, 10, 20, 1, 45}}, {{8, 10, 20, 1, 45}}}, {0, 1, 0}, {{10, 20}}},
+        // The lowest of two satellites at one azimuth stays.
+        {{{{7, 45, 30, 1, 45}, {8, 45, 20, 1, 45}, {9, 45, 25, 0, 45}}}, {1}, {{45, 20}}},
     };
-    for (const Case& c : cases) {
+    for (size_t what = 0; what < std::size(cases); ++what) {
+        const auto& [updates, changed, lowered] = cases[what];
         PhysicalMask mask;
-        for (size_t i = 0; i < c.updates.size(); ++i)
-            EXPECT_EQ(mask.Update(c.updates[i], 40), c.changed[i]) << c.what << ", update " << i;
+        for (size_t i = 0; i < updates.size(); ++i) {
+            PlotSatellites slots{};
+            std::copy(updates[i].begin(), updates[i].end(), slots.begin());
+            EXPECT_EQ(mask.Update(slots, 40), changed[i]) << "case " << what << ", update " << i;
+        }
         for (int az = 0; az < kMaskEntries; ++az) {
-            const bool lowered = c.lowered.contains(az);
-            const MaskEntry expected{az, lowered ? c.lowered.at(az) : 76, lowered};
-            EXPECT_EQ(mask.Entries()[static_cast<size_t>(az)], expected) << c.what << ", " << az;
+            const bool low = lowered.contains(az);
+            const MaskEntry expected{az, low ? lowered.at(az) : 76, low};
+            EXPECT_EQ(mask.Entries()[static_cast<size_t>(az)], expected)
+                << "case " << what << ", " << az;
         }
     }
 }
@@ -109,21 +102,15 @@ TEST(PolarGeometry, NorthUpClockwiseZenithAtTheCentreInsideTheClientArea) {
 
     const PolarGeometry g(200, 150, 143.5);
     const double k = 143.5 * 0.011111111111111112;
-    const struct {
-        double azimuth, elevation;
-        PlotPoint expected;
-    } cases[] = {
-        {0, 0, {200, 150 - static_cast<int>(k * 90)}},
-        {180, 0, {200, 150 + static_cast<int>(k * 90)}},
-        {270, 30, {200 - static_cast<int>(k * 60), 150}},
-        {22.5,
-         0,
-         {200 + static_cast<int>(k * 90 * std::sin(M_PI / 8)),
-          150 - static_cast<int>(k * 90 * std::cos(M_PI / 8))}},
-        {123, 90, {200, 150}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(g.Map(c.azimuth, c.elevation), c.expected) << c.azimuth << "/" << c.elevation;
+    const int north = static_cast<int>(k * 90 * std::cos(M_PI / 8));
+    const int east = static_cast<int>(k * 90 * std::sin(M_PI / 8));
+    for (const auto& [azimuth, elevation, expected] :
+         {std::tuple{0.0, 0.0, PlotPoint{200, 150 - static_cast<int>(k * 90)}},
+          {180.0, 0.0, {200, 150 + static_cast<int>(k * 90)}},
+          {270.0, 30.0, {200 - static_cast<int>(k * 60), 150}},
+          {22.5, 0.0, {200 + east, 150 - north}},
+          {123.0, 90.0, {200, 150}}})
+        EXPECT_EQ(g.Map(azimuth, elevation), expected) << azimuth << "/" << elevation;
     EXPECT_EQ(g.Map(400, 33), g.Map(40, 33)); // azimuths wrap around
     EXPECT_EQ(g.Map(-30, 33), g.Map(330, 33));
     // Nonsense from a file stays a (far away) point instead of overflowing.

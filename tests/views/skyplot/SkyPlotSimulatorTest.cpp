@@ -27,49 +27,48 @@ constexpr int kBuildingFrom = 60, kBuildingTo = 150, kBuildingTop = 30, kTerrain
 // times real speed a satellite climbs about two degrees per tick.
 constexpr int kCloseEnough = 5;
 
-// Per region, behind the building and in the open: learned entries within
-// kCloseEnough above the horizon, and entries below it.
-struct Region {
-    int close = 0;
-    int belowHorizon = 0;
-};
+// Per region, [0] behind the building and [1] in the open: learned entries
+// within kCloseEnough above the horizon, and entries below it.
 struct LearnedMask {
-    Region building, open;
+    int close[2] = {}, belowHorizon[2] = {};
     // Satellites rise and set at a dozen or more azimuths in the open and a
     // few behind the building within the test's time.
-    bool Traced() const { return building.close >= 5 && open.close >= 30; }
+    bool Traced() const { return close[0] >= 5 && close[1] >= 30; }
 };
 
 // Entries next to the building's edges are left out: the simulator rounds
 // azimuths to whole degrees.
 LearnedMask Summarise(const MaskEntries& mask) {
     LearnedMask learned;
-    for (int az = 0; az < kMaskEntries; ++az) {
-        const MaskEntry& e = mask[static_cast<size_t>(az)];
+    for (const MaskEntry& e : mask) {
+        const int az = e.maskAzimuth;
         if (e.observed == 0 || std::abs(az - kBuildingFrom) <= 1 || std::abs(az - kBuildingTo) <= 1)
             continue;
-        const bool behindBuilding = az > kBuildingFrom && az < kBuildingTo;
-        Region& region = behindBuilding ? learned.building : learned.open;
-        const int horizon = behindBuilding ? kBuildingTop : kTerrain;
-        region.close += e.maskElevation <= horizon + kCloseEnough;
+        const int open = az < kBuildingFrom || az > kBuildingTo;
+        const int horizon = open ? kTerrain : kBuildingTop;
+        learned.close[open] += e.maskElevation <= horizon + kCloseEnough;
         // Rounding to whole degrees may report a satellite just at the
         // horizon one degree under it.
-        region.belowHorizon += e.maskElevation < horizon - 1;
+        learned.belowHorizon[open] += e.maskElevation < horizon - 1;
     }
     return learned;
 }
 
-TEST(SkyPlotWithSimulator, LearnedMaskTracesTheHorizon) {
-    SimProcess sim({"--speed", "1000", "--seed", "21", "--satellites", "14", "--mask",
-                    std::to_string(kTerrain), "--mask-sector",
-                    std::to_string(kBuildingFrom) + "-" + std::to_string(kBuildingTo) + ":" +
-                        std::to_string(kBuildingTop)});
-    const std::string path = sim.ReadLine();
-    ASSERT_FALSE(path.empty());
+// The simulator with these options on the application's port; it goes
+// after the application.
+struct SimulatedApp : SimProcess, TestAppContext {
+    explicit SimulatedApp(std::vector<std::string> options) : SimProcess(std::move(options)) {
+        const std::string path = ReadLine();
+        EXPECT_EQ(port.Open(path, 19200), 0) << path;
+        receiver.Settings().port = path;
+    }
+};
 
-    TestAppContext app;
-    ASSERT_EQ(app.port.Open(path, 19200), 0);
-    app.receiver.Settings().port = path;
+TEST(SkyPlotWithSimulator, LearnedMaskTracesTheHorizon) {
+    SimulatedApp app({"--speed", "1000", "--seed", "21", "--satellites", "14", "--mask",
+                      std::to_string(kTerrain), "--mask-sector",
+                      std::to_string(kBuildingFrom) + "-" + std::to_string(kBuildingTo) + ":" +
+                          std::to_string(kBuildingTop)});
     app.receiver.Start(0ms);
     // Blocked satellites are listed with no signal; every heard one has at least 20.
     app.profile.SetInt("AzimuthElevation", "SNRThreshold", 20);
@@ -87,12 +86,10 @@ TEST(SkyPlotWithSimulator, LearnedMaskTracesTheHorizon) {
         },
         25s);
     app.receiver.Stop();
-    EXPECT_TRUE(learned.Traced()) << "entries close to the horizon: " << learned.building.close
-                                  << " behind the building, " << learned.open.close
-                                  << " in the open";
+    EXPECT_TRUE(learned.Traced()) << "entries close to the horizon: " << learned.close[0]
+                                  << " behind the building, " << learned.close[1] << " in the open";
     // Never below what the antenna could see.
-    EXPECT_EQ(learned.building.belowHorizon, 0);
-    EXPECT_EQ(learned.open.belowHorizon, 0);
+    EXPECT_EQ(learned.belowHorizon[0] + learned.belowHorizon[1], 0);
     EXPECT_TRUE(document.IsModified());
     EXPECT_TRUE(app.sink.messages.empty());
 }
@@ -100,13 +97,7 @@ TEST(SkyPlotWithSimulator, LearnedMaskTracesTheHorizon) {
 // A minimised window goes on learning: after five seconds of receiver data
 // it holds the same mask as a window left open beside it.
 TEST(SkyPlotWithSimulator, MinimisedWindowLearnsLikeAnOpenOne) {
-    SimProcess sim({"--seed", "8", "--satellites", "12"});
-    const std::string path = sim.ReadLine();
-    ASSERT_FALSE(path.empty());
-    TestAppContext app;
-    ASSERT_EQ(app.port.Open(path, 19200), 0);
-    app.receiver.Settings().port = path;
-
+    SimulatedApp app({"--seed", "8", "--satellites", "12"});
     QMdiArea area;
     CAzimuthElevationDoc shownDoc(app.context.services, app.profile),
         minimisedDoc(app.context.services, app.profile);

@@ -7,8 +7,6 @@ if(HV_UI)
   hv_test(skyplot_ui_tests OWN_MAIN LABELS ui SOURCES
     app/UiTestMain.cpp
     views/skyplot/SkyPlotViewTest.cpp
-    views/skyplot/SkyPlotDocumentTest.cpp
-    views/skyplot/SkyPlotPropertiesTest.cpp
     LIBS hv_skyplot_ui
   )
   hv_test(skyplot_sim_tests OWN_MAIN LABELS ui SOURCES
