@@ -4,25 +4,16 @@
 // place of message boxes and dialogs.
 #include "app/CDocument.h"
 #include "app/DocumentPrompts.h"
-#include "link/MessageSink.h"
+#include "support/RecordingMessages.h"
 
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-struct RecordedMessage {
-    std::string text;
-    std::string caption;
-};
-
-class RecordingSink : public MessageSink {
-public:
-    void ShowMessage(std::string_view text, std::string_view caption, MessageIcon) override {
-        messages.push_back({std::string(text), std::string(caption)});
-    }
-    std::vector<RecordedMessage> messages;
-};
+// Messages come from the receive thread too: the recorder locks.
+using RecordingSink = RecordingMessages;
+using RecordedMessage = RecordingMessages::Message;
 
 class ScriptedPrompts : public DocumentPrompts {
 public:

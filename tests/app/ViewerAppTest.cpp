@@ -131,13 +131,13 @@ TEST_F(ViewerAppTest, LiveReceiverReachesEveryWindowAndComesBackWhenPluggedInAga
     // Unplugged, then back under the same name: one message, and data flows
     // again with no one asking.
     sim.reset();
-    ASSERT_TRUE(WaitForUi([&] { return sink.messages.size() == 1; }, 5000ms));
+    ASSERT_TRUE(WaitForUi([&] { return sink.All().size() == 1; }, 5000ms));
     EXPECT_EQ(sink.messages[0].text.rfind("Receiver Disconnected!", 0), 0u);
     sim = std::make_unique<SimProcess>(args);
     ASSERT_FALSE(sim->ReadLine().empty());
     EXPECT_TRUE(WaitForUi([&] { return status.MessageText() == "Receiver reconnected"; }, 5000ms));
     EXPECT_TRUE(WaitForUi([&] { return status.ReceiveLed().Mode() == LedMode::On; }, 3000ms));
-    EXPECT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.All().size(), 1u);
 }
 
 } // namespace
