@@ -67,48 +67,37 @@ TEST_F(MainFrameTest, LogFileStartsRestartsOnlyWhenAskedAndCloses) {
     int pathsAsked = 0;
     QStringList questions;
     bool restart = false;
-    frame->askLogPath = [&] {
-        ++pathsAsked;
-        return nextPath;
-    };
-    frame->askYesNo = [&](const QString& text) {
-        questions << text;
-        return restart;
+    frame->askLogPath = [&] { return ++pathsAsked, nextPath; };
+    frame->askYesNo = [&](const QString& text) { return questions << text, restart; };
+    const auto logging = [&](bool on) {
+        frame->Tick();
+        EXPECT_EQ(frame->Logging(), on);
+        EXPECT_EQ(frame->Action(Command::StartLogFile)->isEnabled(), !on);
+        EXPECT_EQ(frame->Action(Command::CloseLogFile)->isEnabled(), on);
+        EXPECT_EQ(Status(*frame).LogLed().Mode(), on ? LedMode::On : LedMode::Disabled);
     };
 
-    EXPECT_FALSE(frame->Action(Command::CloseLogFile)->isEnabled());
     frame->StartLogFile();
-    ASSERT_TRUE(frame->Logging());
-    EXPECT_TRUE(QFile::exists(dir.filePath("first.txt")));
-    EXPECT_FALSE(frame->Action(Command::StartLogFile)->isEnabled());
-    EXPECT_TRUE(frame->Action(Command::CloseLogFile)->isEnabled());
-    frame->Tick();
-    EXPECT_EQ(Status(*frame).LogLed().Mode(), LedMode::On);
-
-    // Declining the restart keeps the log as it is.
-    frame->StartLogFile();
-    EXPECT_EQ(questions.value(0),
-              "You currently are logging to a file. Do you want to restart logging?");
+    logging(true);
+    EXPECT_TRUE(QFile::exists(nextPath));
+    frame->StartLogFile(); // declining the restart keeps the log as it is
+    EXPECT_EQ(questions,
+              QStringList{"You currently are logging to a file. Do you want to restart logging?"});
     EXPECT_EQ(pathsAsked, 1);
-    EXPECT_EQ(receiver.Log().FileName(), dir.filePath("first.txt").toStdString());
-
+    logging(true);
     restart = true;
     nextPath = dir.filePath("second.log");
     frame->StartLogFile();
     EXPECT_EQ(pathsAsked, 2);
     EXPECT_EQ(receiver.Log().FileName(), nextPath.toStdString());
-    EXPECT_TRUE(frame->Logging());
+    logging(true);
 
     frame->CloseLogFile();
-    EXPECT_FALSE(frame->Logging());
+    logging(false);
     EXPECT_EQ(receiver.Log().FileName(), nextPath.toStdString()) << "the name stays";
-    frame->Tick();
-    EXPECT_EQ(Status(*frame).LogLed().Mode(), LedMode::Disabled);
-
-    // A cancelled file dialog starts nothing.
-    nextPath.clear();
+    nextPath.clear(); // a cancelled file dialog starts nothing
     frame->StartLogFile();
-    EXPECT_FALSE(frame->Logging());
+    logging(false);
 }
 
 TEST_F(MainFrameTest, ToolbarHasTheFifteenButtonsAndLaterCommandsAreGreyed) {
