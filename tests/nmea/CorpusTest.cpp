@@ -36,6 +36,7 @@
 #include <functional>
 #include <map>
 #include <random>
+#include <sstream>
 
 namespace {
 
@@ -76,8 +77,9 @@ public:
     CaptureReceiver() {
         settings.useRMC = 1;
         framer.SetObserver([this](std::string_view address, std::string_view data) {
-            seen.push_back({"$" + std::string(address) + "," + std::string(data), state.CopyNav(),
-                            state.CopyDop(), state.CopySat(), TrackGroup(address, data)});
+            seen.push_back({std::string("$").append(address).append(",").append(data),
+                            state.CopyNav(), state.CopyDop(), state.CopySat(),
+                            TrackGroup(address, data)});
         });
     }
 
@@ -85,13 +87,11 @@ public:
     // `pieceSize()` bytes, as a serial port would deliver it.
     void Feed(std::string_view raw, const std::function<size_t()>& pieceSize) {
         CommentLineFilter filter;
-        std::string kept;
-        for (size_t at = 0; at < raw.size();) {
-            const size_t n = std::min<size_t>(pieceSize(), raw.size() - at);
-            kept.clear();
+        for (size_t at = 0, n = 0; at < raw.size(); at += n) {
+            n = std::min<size_t>(pieceSize(), raw.size() - at);
+            std::string kept;
             filter.Filter(raw.substr(at, n), kept);
             framer.Feed(kept);
-            at += n;
         }
     }
 
@@ -110,23 +110,18 @@ private:
     bool TrackGroup(std::string_view address, std::string_view data) {
         if (address.size() != 5 || address.substr(2) != "GSV") return false;
         const auto f = SplitAt(data, ',');
-        if (f.size() < 3) return group.intact = false;
-        const int total = ParseWhole(f[0]), number = ParseWhole(f[1]);
-        const std::string_view talker = address.substr(0, 2);
-        if (number == 1)
-            group = {std::string(talker), total, 2, true};
-        else if (group.intact && group.talker == talker && group.total == total &&
-                 group.next == number)
-            ++group.next;
-        else
-            group.intact = false;
-        return group.intact && number == total && talker == "GP";
+        const int total = f.size() < 3 ? 0 : ParseWhole(f[0]),
+                  number = f.size() < 3 ? 0 : ParseWhole(f[1]);
+        const std::string talker(address.substr(0, 2));
+        if (number == 1) group = {talker, total, 1};
+        const bool next = number == group.next && talker == group.talker && total == group.total;
+        group.next = next ? number + 1 : -1;
+        return next && number == total && talker == "GP";
     }
 
     struct {
         std::string talker;
-        int total = 0, next = 0;
-        bool intact = false;
+        int total = 0, next = -1;
     } group;
 };
 
@@ -163,16 +158,6 @@ const std::map<std::string, int> kGpsdOnly = {
 
 const fs::path kCorpus = HV_CORPUS_DIR;
 
-// The captures' file names, sorted; empty without the corpus.
-std::vector<std::string> Captures() {
-    std::vector<std::string> names;
-    if (fs::is_directory(kCorpus))
-        for (const auto& entry : fs::directory_iterator(kCorpus))
-            if (entry.path().extension() == ".log") names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // ---- agreement with gpsd ----------------------------------------------------
 
 enum Member { kTime, kLatLon, kHeight, kMode, kDop, kSatellite, kMembers };
@@ -180,23 +165,23 @@ constexpr const char* kMemberNames[kMembers] = {"time", "lat/lon", "altHAE",
                                                 "mode", "DOP",     "satellite"};
 
 struct Tally {
-    int matched = 0, gpsdOnly = 0; // .chk sentences ours matched, and none did
-    int longAddresses = 0;         // of the latter, the ones with 7+ letter addresses
+    int matched = 0, gpsdOnly = 0; // .chk sentences ours matched, and (short addresses) none did
     std::array<int, kMembers> compared{}, differing{};
     std::vector<std::string> notes; // the first differences, for the failure message
-};
 
-std::string Describe(const Tally& t) {
-    std::string text = "matched " + std::to_string(t.matched) + ", gpsd only " +
-                       std::to_string(t.gpsdOnly) + " (+" + std::to_string(t.longAddresses) +
-                       " with long addresses)";
-    for (int m = 0; m < kMembers; ++m)
-        text += std::string(", ") + kMemberNames[m] + " " + std::to_string(t.differing[m]) + "/" +
-                std::to_string(t.compared[m]);
-    for (const std::string& n : t.notes)
-        text += "\n  " + n;
-    return text;
-}
+    void Note(std::string note) {
+        if (notes.size() < 12) notes.push_back(std::move(note));
+    }
+    std::string Describe() const {
+        std::ostringstream text;
+        text << "matched " << matched << ", gpsd only " << gpsdOnly;
+        for (int m = 0; m < kMembers; ++m)
+            text << ", " << kMemberNames[m] << " " << differing[m] << "/" << compared[m];
+        for (const std::string& n : notes)
+            text << "\n  " << n;
+        return text.str();
+    }
+};
 
 // One accepted sentence with its fields, and our state right after it.
 struct Aftermath {
@@ -207,90 +192,60 @@ struct Aftermath {
 
     bool Has(size_t n) const { return n < fields.size() && !fields[n].empty(); }
     std::string_view Field(size_t n) const { return n < fields.size() ? fields[n] : ""; }
-    void Check(Member m, bool agree, double mine, double theirs, std::string_view what = {}) {
+    // Compared only where gpsd gives a value.
+    void Check(Member m, double mine, std::optional<double> theirs, double tolerance = 0,
+               std::string_view what = {}) {
+        if (!theirs) return;
         ++tally.compared[m];
-        if (agree) return;
+        if (std::fabs(mine - *theirs) <= tolerance) return;
         ++tally.differing[m];
-        if (tally.notes.size() >= 12) return;
         char values[80];
-        std::snprintf(values, sizeof values, ": ours %.9g, gpsd %.9g in ", mine, theirs);
-        tally.notes.push_back(std::string(kMemberNames[m]) + " " + std::string(what) + values +
-                              std::string(sentence));
-    }
-    void Near(Member m, double mine, double theirs, double tolerance, std::string_view what = {}) {
-        Check(m, std::fabs(mine - theirs) <= tolerance, mine, theirs, what);
+        std::snprintf(values, sizeof values, ": ours %.9g, gpsd %.9g in ", mine, *theirs);
+        tally.Note(
+            std::string(kMemberNames[m]).append(" ").append(what).append(values).append(sentence));
     }
 };
 
 void ComparePosition(Aftermath& a, bool gga, const Json& tpv) {
-    if (!gga && a.Field(1) != "A") return;
     const NavGroup& nav = a.ours.nav;
     int h = 0, m = 0, s = 0;
     const std::string time = tpv.value("time", std::string());
     const size_t t = time.find('T');
     if (a.Has(0) && t != std::string::npos &&
         std::sscanf(time.c_str() + t + 1, "%d:%d:%d", &h, &m, &s) == 3)
-        a.Check(kTime, h == nav.hour && m == nav.minute && s == nav.second,
-                nav.hour * 10000 + nav.minute * 100 + nav.second, h * 10000 + m * 100 + s);
+        a.Check(kTime, nav.hour * 10000 + nav.minute * 100 + nav.second, h * 10000 + m * 100 + s);
     const size_t lat = gga ? 1 : 2;
     if (a.Has(lat) && a.Has(lat + 2)) {
-        if (const auto v = Number(tpv, "lat")) a.Near(kLatLon, nav.latitude, *v, 1e-7);
-        if (const auto v = Number(tpv, "lon")) a.Near(kLatLon, nav.longitude, *v, 1e-7);
+        a.Check(kLatLon, nav.latitude, Number(tpv, "lat"), 1e-7);
+        a.Check(kLatLon, nav.longitude, Number(tpv, "lon"), 1e-7);
     }
-    if (gga && a.Has(8) && a.Has(10))
-        if (const auto v = Number(tpv, "altHAE")) a.Near(kHeight, nav.altitude, *v, 0.01);
+    if (gga && a.Has(8) && a.Has(10)) a.Check(kHeight, nav.altitude, Number(tpv, "altHAE"), 0.01);
 }
 
-void CompareFixMode(Aftermath& a, const Json& tpv) {
-    const auto mode = Number(tpv, "mode");
-    const std::string_view sent = a.Field(1);
-    if (!mode || *mode < 1 || (sent != "1" && sent != "2" && sent != "3")) return;
-    const int ours = a.ours.dop.fixMode;
-    a.Check(kMode, ours == *mode || (sent == "2" && ours == 2 && *mode == 3), ours, *mode);
-}
-
-// PDOP, HDOP and VDOP are fields first .. first+2; gpsd prints two decimals.
-void CompareDops(Aftermath& a, size_t first, const Json& sky) {
-    const DopGroup& dop = a.ours.dop;
-    const std::pair<const char*, double> dops[] = {
-        {"pdop", dop.pdop}, {"hdop", dop.hdop}, {"vdop", dop.vdop}};
-    for (size_t i = 0; i < 3; ++i)
-        if (const auto v = Number(sky, dops[i].first); v && a.Has(first + i))
-            a.Near(kDop, dops[i].second, *v, 0.005 + 1e-9, dops[i].first);
-}
-
-void CompareSatellites(Aftermath& a, const Json& sky) {
-    const auto list = sky.find("satellites");
-    if (list == sky.end() || !list->is_array()) return;
+void CompareSatellites(Aftermath& a, const Json& list) {
     const SatelliteTable& table = a.ours.sat.satellites;
     const auto rows = table.begin() + std::clamp(a.ours.sat.satellitesInView, 0, kMaxSatellites);
+    const auto gps = [](const Json& sv) { return Number(sv, "gnssid").value_or(0) == 0; };
     // Every GPS satellite gpsd lists must be in our rows...
-    for (const Json& sv : *list) {
+    for (const Json& sv : list) {
         const int id = static_cast<int>(Number(sv, "svid").value_or(0));
-        if (Number(sv, "gnssid").value_or(0) != 0 || id < 1 || id > kMaxPrn) continue;
-        const bool listed = std::any_of(table.begin(), rows, [&](auto& r) { return r.prn == id; });
-        a.Check(kSatellite, listed, 0, id, "PRN missing from our rows");
+        if (gps(sv) && id >= 1 && id <= kMaxPrn)
+            a.Check(kSatellite,
+                    std::any_of(table.begin(), rows, [&](auto& r) { return r.prn == id; }), 1, 0,
+                    std::string("PRN ").append(std::to_string(id)).append(" missing, ours"));
     }
-    // ... and each of our GPS rows must match gpsd's entry.
+    // ... and each of our GPS rows must match gpsd's entry (several: one per signal).
     for (auto row = table.begin(); row != rows; ++row) {
-        if (row->prn < 1 || row->prn > kMaxPrn) continue;
-        std::vector<const Json*> found;
-        for (const Json& sv : *list)
-            if (Number(sv, "gnssid").value_or(0) == 0 && Number(sv, "svid") == row->prn)
-                found.push_back(&sv);
-        const std::string prn = "PRN " + std::to_string(row->prn);
-        if (found.size() != 1) {
-            if (found.empty()) a.Check(kSatellite, false, row->prn, 0, prn + " not in SKY");
-            continue;
-        }
-        const std::pair<const char*, int> members[] = {
-            {"el", row->elevation}, {"az", row->azimuth}, {"ss", row->snr}};
-        for (const auto& [key, mine] : members) {
-            const auto given = Number(*found[0], key);
-            if (given || key[0] == 's')
-                a.Check(kSatellite, mine == given.value_or(0), mine, given.value_or(0),
-                        prn + " " + key);
-        }
+        const auto same = [&](const Json& sv) { return gps(sv) && Number(sv, "svid") == row->prn; };
+        const auto entries = std::count_if(list.begin(), list.end(), same);
+        if (row->prn < 1 || row->prn > kMaxPrn || entries > 1) continue;
+        const std::string prn = std::string("PRN ").append(std::to_string(row->prn));
+        a.Check(kSatellite, entries, 1, 0, prn + " in SKY");
+        if (entries == 0) continue;
+        const Json& sv = *std::find_if(list.begin(), list.end(), same);
+        a.Check(kSatellite, row->elevation, Number(sv, "el"), 0, prn + " el");
+        a.Check(kSatellite, row->azimuth, Number(sv, "az"), 0, prn + " az");
+        a.Check(kSatellite, row->snr, Number(sv, "ss").value_or(0), 0, prn + " ss");
     }
 }
 
@@ -298,25 +253,29 @@ void CompareAftermath(Aftermath& a, const std::vector<Json>& reports) {
     const std::string_view s = a.sentence;
     const std::string_view address = s.substr(1, s.find(',') - 1);
     const std::string_view type = address.size() == 5 ? address.substr(2) : address;
-    const bool pashr = address == "PASHR";
+    const bool pashr = address == "PASHR", gsa = type == "GSA";
+    // PDOP, HDOP and VDOP follow each other; gpsd prints two decimals.
+    const size_t firstDop = gsa ? 14 : pashr && a.Field(0) == "POS" ? 13 : 0;
+    const DopGroup& dop = a.ours.dop;
     for (const Json& report : reports) {
         const std::string kind = report.value("class", std::string());
-        if (kind == "TPV" && (type == "GGA" || type == "RMC"))
+        if (kind == "TPV" && (type == "GGA" || (type == "RMC" && a.Field(1) == "A")))
             ComparePosition(a, type == "GGA", report);
-        if (kind == "TPV" && type == "GSA") CompareFixMode(a, report);
-        if (kind == "SKY" && type == "GSA") CompareDops(a, 14, report);
-        if (kind == "SKY" && pashr && a.Field(0) == "POS") CompareDops(a, 13, report);
-        if (kind == "SKY" && (a.ours.endsGpsGroup || (pashr && a.Field(0) == "SAT")))
-            CompareSatellites(a, report);
+        const std::string_view sent = gsa ? a.Field(1) : "";
+        const auto mode = Number(report, "mode");
+        if (kind == "TPV" && (sent == "1" || sent == "2" || sent == "3") && mode >= 1.0)
+            a.Check(kMode, dop.fixMode, sent == "2" && dop.fixMode == 2 && mode == 3.0 ? 2 : mode);
+        const std::pair<const char*, double> dops[] = {
+            {"pdop", dop.pdop}, {"hdop", dop.hdop}, {"vdop", dop.vdop}};
+        for (size_t i = 0; kind == "SKY" && firstDop > 0 && i < 3; ++i)
+            if (a.Has(firstDop + i))
+                a.Check(kDop, dops[i].second, Number(report, dops[i].first), 0.005 + 1e-9,
+                        dops[i].first);
+        const auto list = report.find("satellites");
+        if (kind == "SKY" && (a.ours.endsGpsGroup || (pashr && a.Field(0) == "SAT")) &&
+            list != report.end() && list->is_array())
+            CompareSatellites(a, *list);
     }
-}
-
-// A .chk sentence line as our observer shows the sentence: no line end, no checksum.
-std::string_view Body(std::string_view line) {
-    while (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
-    if (line.size() >= 3 && line[line.size() - 3] == '*') line.remove_suffix(3);
-    return line;
 }
 
 Tally CompareWithGpsd(const std::string& capture, const CaptureReceiver& ours) {
@@ -326,17 +285,19 @@ Tally CompareWithGpsd(const std::string& capture, const CaptureReceiver& ours) {
     constexpr size_t kLookAhead = 64; // far enough for our extras, too short to pair repeats
     size_t next = 0;                  // first of our sentences not yet paired
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].empty() || lines[i][0] != '$') continue;
-        const std::string_view body = Body(lines[i]);
+        // As our observer shows the sentence: no line end, no checksum.
+        std::string_view body = lines[i].substr(0, lines[i].find_last_not_of('\r') + 1);
+        if (body.empty() || body[0] != '$') continue;
+        if (body.size() >= 3 && body[body.size() - 3] == '*') body.remove_suffix(3);
         size_t at = next;
         const size_t stop = std::min(ours.seen.size(), next + kLookAhead);
         while (at < stop && ours.seen[at].text != body)
             ++at;
         if (at == stop) {
-            const bool longAddress = body.find(',') > NmeaFramer::kMaxAddress + 1;
-            ++(longAddress ? tally.longAddresses : tally.gpsdOnly);
-            if (!longAddress && tally.notes.size() < 12)
-                tally.notes.push_back("not accepted: " + std::string(body));
+            if (body.find(',') <= NmeaFramer::kMaxAddress + 1) {
+                ++tally.gpsdOnly;
+                tally.Note(std::string("not accepted: ").append(body));
+            }
             continue;
         }
         std::vector<Json> reports;
@@ -356,8 +317,12 @@ Tally CompareWithGpsd(const std::string& capture, const CaptureReceiver& ours) {
 // members, which guards against a comparison that quietly stops comparing.
 TEST(Corpus, PiecewiseFeedingMatchesWholeFeedingAndAgreesWithGpsd) {
     if (!fs::is_directory(kCorpus)) GTEST_SKIP() << "no capture corpus at " << kCorpus;
+    std::vector<std::string> captures;
+    for (const auto& entry : fs::directory_iterator(kCorpus))
+        if (entry.path().extension() == ".log") captures.push_back(entry.path().filename());
+    std::sort(captures.begin(), captures.end());
     Tally all;
-    for (const std::string& capture : Captures()) {
+    for (const std::string& capture : captures) {
         SCOPED_TRACE(capture);
         const std::string raw = ReadFile(kCorpus / capture);
         ASSERT_FALSE(raw.empty());
@@ -379,7 +344,7 @@ TEST(Corpus, PiecewiseFeedingMatchesWholeFeedingAndAgreesWithGpsd) {
         }
 
         const Tally t = CompareWithGpsd(capture, whole);
-        SCOPED_TRACE(Describe(t));
+        SCOPED_TRACE(t.Describe());
         EXPECT_EQ(t.gpsdOnly, kGpsdOnly.contains(capture) ? kGpsdOnly.at(capture) : 0);
         all.matched += t.matched;
         for (int m = 0; m < kMembers; ++m) {
@@ -387,7 +352,7 @@ TEST(Corpus, PiecewiseFeedingMatchesWholeFeedingAndAgreesWithGpsd) {
             all.compared[m] += t.compared[m];
         }
     }
-    std::printf("%s\n", Describe(all).c_str());
+    std::printf("%s\n", all.Describe().c_str());
     EXPECT_GT(all.matched, 10000);
     for (int m = 0; m < kMembers; ++m)
         EXPECT_GE(all.compared[m], 50) << kMemberNames[m];

@@ -156,6 +156,7 @@ TEST(PashrDecoder, PositionModeAndQualityFromSatellitesUsed) {
     const NavGroup expected{
         43.63043666666667, 11.447861666666667, 34.51, 1, 21, 44, 14, 1, 0, 0, 0, 0, 0.4, 88.5};
     EXPECT_EQ(Rounded(state.CopyNav(), expected), expected);
+    // The corpus's PASHR,POS have PDOP equal to HDOP: only this tells them apart.
     EXPECT_EQ(std::tuple(state.GetPDOP(), state.GetHDOP(), state.GetVDOP()),
               std::tuple(2.3, 1.3, 1.9));
 }

@@ -29,25 +29,22 @@ public:
     bool Ok() const { return master >= 0; }
     const std::string& Path() const { return path; }
     void Send(std::string_view bytes) const {
-        for (size_t done = 0; done < bytes.size();) {
-            const ssize_t n = write(master, bytes.data() + done, bytes.size() - done);
-            if (n <= 0) return;
-            done += static_cast<size_t>(n);
-        }
+        for (ssize_t n = 0; !bytes.empty() && (n = write(master, bytes.data(), bytes.size())) > 0;)
+            bytes.remove_prefix(static_cast<size_t>(n));
     }
     // What the code under test wrote, waiting up to `ms` for the first byte.
     std::string Receive(int ms) const {
+        fcntl(master, F_SETFL, O_NONBLOCK);
         std::string out;
         char buffer[256];
         for (int waited = 0; waited < ms; waited += 10) {
-            fcntl(master, F_SETFL, O_NONBLOCK);
             const ssize_t n = read(master, buffer, sizeof buffer);
-            if (n > 0) {
+            if (n > 0)
                 out.append(buffer, static_cast<size_t>(n));
-                continue;
-            }
-            if (!out.empty()) break;
-            usleep(10000);
+            else if (!out.empty())
+                break;
+            else
+                usleep(10000);
         }
         return out;
     }

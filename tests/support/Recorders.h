@@ -5,23 +5,19 @@
 #include "nmea/NmeaFramer.h"
 #include "nmea/ReceiverState.h"
 
+#include <numeric>
 #include <string>
 #include <vector>
 
 // Keeps everything the framer echoes, call by call.
 struct RecordingMonitor : MonitorSink {
     std::vector<std::string> texts;
+    std::vector<int> flags;
     void AppendText(std::string_view text, int flag) override {
         texts.emplace_back(text);
         flags.push_back(flag);
     }
-    std::string All() const {
-        std::string all;
-        for (const auto& t : texts)
-            all += t;
-        return all;
-    }
-    std::vector<int> flags;
+    std::string All() const { return std::accumulate(texts.begin(), texts.end(), std::string()); }
 };
 
 struct RecordingLog : LogSink {

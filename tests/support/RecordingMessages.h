@@ -2,6 +2,7 @@
 
 #include "link/MessageSink.h"
 
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -17,10 +18,7 @@ struct RecordingMessages : MessageSink {
         std::lock_guard lock(mutex);
         messages.push_back({std::string(text), std::string(caption), icon});
     }
-    void Beep() override {
-        std::lock_guard lock(mutex);
-        ++beeps;
-    }
+    void Beep() override { ++beeps; }
     std::vector<Message> All() {
         std::lock_guard lock(mutex);
         return messages;
@@ -28,5 +26,5 @@ struct RecordingMessages : MessageSink {
 
     std::mutex mutex;
     std::vector<Message> messages;
-    int beeps = 0;
+    std::atomic<int> beeps = 0;
 };

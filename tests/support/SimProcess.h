@@ -7,7 +7,6 @@
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 #include <sys/prctl.h>
 #include <sys/types.h>
@@ -60,15 +59,13 @@ public:
 
     // User and system time: fields 14 and 15 of /proc/PID/stat, 12 and 13 after the name.
     double CpuSeconds() const {
-        std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+        std::ifstream stat(std::string("/proc/").append(std::to_string(pid)).append("/stat"));
         const std::string text((std::istreambuf_iterator<char>(stat)), {});
-        std::istringstream fields(text.substr(text.rfind(')') + 2));
-        std::string skipped;
-        for (int i = 0; i < 11; ++i)
-            fields >> skipped;
-        double user = 0, system = 0;
-        fields >> user >> system;
-        return (user + system) / static_cast<double>(::sysconf(_SC_CLK_TCK));
+        unsigned long user = 0, system = 0;
+        if (const size_t name = text.rfind(')'); name != std::string::npos)
+            std::sscanf(text.c_str() + name + 2,
+                        "%*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %lu %lu", &user, &system);
+        return static_cast<double>(user + system) / static_cast<double>(::sysconf(_SC_CLK_TCK));
     }
 
     // SIGTERM, then the exit status; -1 if it did not end normally in time.
@@ -76,14 +73,13 @@ public:
         using namespace std::chrono_literals;
         if (pid <= 0) return -1; // kill(-1) would signal every process we may
         ::kill(pid, SIGTERM);
-        int status = 0;
-        const auto patience = 15s; // generous: the machine may be busy
-        for (auto end = std::chrono::steady_clock::now() + patience;
-             std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(20ms)) {
-            if (::waitpid(pid, &status, WNOHANG) != pid) continue;
-            pid = -1;
-            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
+        int status = 0; // 15 s is generous: the machine may be busy
+        for (auto end = std::chrono::steady_clock::now() + 15s;
+             std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(20ms))
+            if (::waitpid(pid, &status, WNOHANG) == pid) {
+                pid = -1;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            }
         return -1;
     }
 
