@@ -100,16 +100,13 @@ TEST(PolarGeometry, NorthUpClockwiseZenithAtTheCentreInsideTheClientArea) {
     EXPECT_DOUBLE_EQ(wide.Radius(), 143.5);
     EXPECT_DOUBLE_EQ(PolarGeometry::ForClient(10, 10).Radius(), 0); // too small: no plot
 
+    // A radius of 143.5 pixels: 1.594 pixels a degree, whole pixels towards the centre.
     const PolarGeometry g(200, 150, 143.5);
-    const double k = 143.5 * 0.011111111111111112;
-    const int north = static_cast<int>(k * 90 * std::cos(M_PI / 8));
-    const int east = static_cast<int>(k * 90 * std::sin(M_PI / 8));
-    for (const auto& [azimuth, elevation, expected] :
-         {std::tuple{0.0, 0.0, PlotPoint{200, 150 - static_cast<int>(k * 90)}},
-          {180.0, 0.0, {200, 150 + static_cast<int>(k * 90)}},
-          {270.0, 30.0, {200 - static_cast<int>(k * 60), 150}},
-          {22.5, 0.0, {200 + east, 150 - north}},
-          {123.0, 90.0, {200, 150}}})
+    for (const auto& [azimuth, elevation, expected] : {std::tuple{0.0, 0.0, PlotPoint{200, 7}},
+                                                       {180.0, 0.0, {200, 293}},
+                                                       {270.0, 30.0, {105, 150}},
+                                                       {22.5, 0.0, {254, 18}},
+                                                       {123.0, 90.0, {200, 150}}})
         EXPECT_EQ(g.Map(azimuth, elevation), expected) << azimuth << "/" << elevation;
     EXPECT_EQ(g.Map(400, 33), g.Map(40, 33)); // azimuths wrap around
     EXPECT_EQ(g.Map(-30, 33), g.Map(330, 33));
