@@ -151,8 +151,11 @@ TEST_F(MonitorViewTest, ShowsThePortTypingAndDebugModeGoToItUntilTheWindowCloses
     EXPECT_EQ(pty.Receive(1000), "$0\r\n");
     EXPECT_EQ(document->Title(), "NMEA Monitor Window");
     document->AppendText("$GPRMC\r\n", 1);
-    EXPECT_TRUE(WaitForUi([&] { return Shown() == "$GPRMC\n"; }))
-        << "the unfinished frame went with debug mode: " << Shown().toStdString();
+    EXPECT_TRUE(WaitForUi([&] { return Shown() == "$GPRMC\n"; })) << Shown().toStdString();
+    Choose("&Debug Monitor"); // the unfinished frame went with the last session
+    document->AppendText("T03\x1E", 1);
+    EXPECT_TRUE(WaitForUi([&] { return Shown() == "T03"; })) << Shown().toStdString();
+    Choose("&Debug Monitor");
 
     Close(); // off the receive thread
     pty.Send(NmeaSentence("GPRMC,2"));

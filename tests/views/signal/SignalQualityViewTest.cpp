@@ -107,7 +107,7 @@ TEST_F(SignalViewTest, BarsBetweenFixedThresholdsThePolyiLevelLineAndPrinting) {
     QPainter painter(&page);
     view->Print(painter, page.rect());
     painter.end();
-    EXPECT_EQ(page.pixelColor(2 * 10, 2 * 202), kBlue);
+    EXPECT_EQ(page.pixelColor(2 * 10, 2 * 104), kBlue); // the bar below the line, not the line
     EXPECT_EQ(PrintedPages(*view), 1);
 }
 
