@@ -131,7 +131,6 @@ TEST(MaskFile, LittleEndianRecordsAfterTheCommentAndARoundTripKeepsEverySavedByt
     // Trailing bytes past the file's size are not part of it.
     ASSERT_TRUE(DecodeMaskFile(bytes + "trailing", read, error)) << error;
     EXPECT_EQ(read, content);
-    EXPECT_EQ(CommentText(read.comment), std::string(511, 'c'));
     read.comment.fill('z'); // no terminator in a foreign file
     EXPECT_EQ(CommentText(read.comment), std::string(2048, 'z'));
 }
