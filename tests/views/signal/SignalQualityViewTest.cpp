@@ -75,7 +75,8 @@ protected:
 const QColor kRed(252, 0, 0);
 const QColor kBlue(0, 0, 255);
 
-TEST_F(SignalViewTest, BarsBetweenFixedThresholdsAndThePolyiLevelLine) {
+// Printed, the chart is as shown, enlarged to the page's resolution.
+TEST_F(SignalViewTest, BarsBetweenFixedThresholdsThePolyiLevelLineAndPrinting) {
     FixThresholds(30, 60);
     MakeView();
     // Used, tracked only, not tracked, and an augmentation satellite.
@@ -99,13 +100,20 @@ TEST_F(SignalViewTest, BarsBetweenFixedThresholdsAndThePolyiLevelLine) {
     const QColor line[] = {Face(), kRed, kRed, kBlue};
     for (int y = 101; y < 105; ++y)
         EXPECT_EQ(image.pixelColor(10, y), line[y - 101]) << y;
+
+    QImage page(804, 470, QImage::Format_RGB32); // twice the screen's resolution here
+    page.setDotsPerMeterX(qRound(192 / 0.0254));
+    page.setDotsPerMeterY(qRound(192 / 0.0254));
+    QPainter painter(&page);
+    view->Print(painter, page.rect());
+    painter.end();
+    EXPECT_EQ(page.pixelColor(2 * 10, 2 * 104), kBlue); // the bar below the line, not the line
+    EXPECT_EQ(PrintedPages(*view), 1);
 }
 
-TEST_F(SignalViewTest, ObservedExtremesTheirResetAndEqualThresholds) {
+TEST_F(SignalViewTest, ObservedExtremesTheirResetEqualAndOutOfRangeThresholds) {
     MakeView();
-    Show({{5, 40}, {6, 0}, {7, 50}});
-    EXPECT_EQ(view->Model().ObservedMin(), 40);
-    EXPECT_EQ(view->Model().ObservedMax(), 50);
+    Show({{5, 40}, {6, 0}, {7, 50}}); // tracked: 40 to 50, no signal is no minimum
     QAction* reset = view->ContextMenu().actions().value(0);
     ASSERT_EQ(reset->text(), "&Reset Observed Min/Max");
     reset->trigger();
@@ -124,34 +132,15 @@ TEST_F(SignalViewTest, ObservedExtremesTheirResetAndEqualThresholds) {
     QImage empty(Shown().size(), QImage::Format_RGB32);
     empty.fill(view->BarWindow().palette().color(QPalette::Window));
     EXPECT_EQ(Shown().convertToFormat(QImage::Format_RGB32), empty);
-}
 
-// The label's text is the core's ValueLabel; the window gives it the unit.
-TEST_F(SignalViewTest, ValueLabelAndTitleInTheDisplayUnit) {
-    FixThresholds(30, 60);
-    MakeView();
-    Show({{5, 45}});
-    const QImage dbHz = Shown().copy(3, 3, 397, 22); // the top rows of the only slot
-    profile.SetInt("SignalQuality", "CNOUnits", 1);
-    MakeView();
-    EXPECT_EQ(document.Title(), "Signal Quality - dBW");
-    Show({{5, 45}});
-    EXPECT_NE(Shown().copy(3, 3, 397, 22), dbHz) << "-156 in dBW, not 45";
-}
-
-TEST_F(SignalViewTest, PrintsTheChartOnOnePage) {
-    MakeView();
-    Show({{5, 45}});
-    // The chart as shown, enlarged to the page's resolution: twice the
-    // screen's here.
-    QImage page(804, 470, QImage::Format_RGB32);
-    page.setDotsPerMeterX(qRound(192 / 0.0254));
-    page.setDotsPerMeterY(qRound(192 / 0.0254));
-    QPainter painter(&page);
-    view->Print(painter, page.rect());
-    painter.end();
-    EXPECT_EQ(page.pixelColor(2 * 10, 2 * 202), kBlue);
-    EXPECT_EQ(PrintedPages(*view), 1);
+    // Tracked thresholds outside the sheet's range do not block OK.
+    Show({{5, 62}});
+    OpenSheet();
+    EXPECT_EQ(Page().UpperEdit().text(), "62");
+    EXPECT_FALSE(Page().UpperEdit().isEnabled());
+    sheet->accept();
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_EQ(LoadSignalSettings(profile).upperThreshold, 62);
 }
 
 using SignalPropertiesTest = SignalViewTest;
@@ -166,12 +155,12 @@ TEST_F(SignalPropertiesTest, OpensInTheUnitConvertsWhenItChangesAndRefusesOutOfR
     OpenSheet();
     EXPECT_EQ(Page().MaximumEdit().text() + Page().MinimumEdit().text(), "5040");
     EXPECT_FALSE(sheet->ApplyButton()->isEnabled());
+    EXPECT_TRUE(Page().UnitButton(CnoUnit::DBm).isChecked());
     using enum CnoUnit;
     const std::tuple<CnoUnit, const char*, const char*> steps[] = {
         {DBm, "-111", "-141"}, {DbHz, "60", "30"}, {DBW, "-141", "-171"}, {DBm, "-111", "-141"}};
     for (const auto& [unit, upper, lower] : steps) {
-        Page().UnitButton(unit).click(); // the first is the unit it opens in
-        EXPECT_TRUE(Page().UnitButton(unit).isChecked());
+        Page().UnitButton(unit).click(); // the first changes nothing
         EXPECT_EQ(Page().UpperEdit().text(), upper);
         EXPECT_EQ(Page().LowerEdit().text(), lower);
     }
@@ -192,15 +181,19 @@ TEST_F(SignalPropertiesTest, OpensInTheUnitConvertsWhenItChangesAndRefusesOutOfR
 }
 
 // Apply takes effect in the window, only OK stores; cancel drops the edits.
+// The value label's text is the core's ValueLabel; the window gives it the unit.
 TEST_F(SignalPropertiesTest, ApplyThenCancelThenOk) {
     FixThresholds(30, 60);
     MakeView();
+    Show({{5, 45}});
+    const QImage dbHz = Shown().copy(3, 3, 397, 22); // the top rows of the only slot
     OpenSheet();
     Enter(CnoUnit::DBW, "-150", "-170");
     ASSERT_TRUE(sheet->ApplyAll());
     const SignalSettings applied{31, 51, false, CnoUnit::DBW};
     EXPECT_EQ(view->Model().Settings(), applied);
     EXPECT_EQ(document.Title(), "Signal Quality - dBW");
+    EXPECT_NE(Shown().copy(3, 3, 397, 22), dbHz) << "-156 in dBW, not 45";
     EXPECT_EQ(LoadSignalSettings(profile), (SignalSettings{31, 51, false, CnoUnit::DbHz}));
 
     OpenSheet();
@@ -216,17 +209,6 @@ TEST_F(SignalPropertiesTest, ApplyThenCancelThenOk) {
     EXPECT_EQ(document.Title(), "Signal Quality - dBm");
     EXPECT_EQ(view->Model().Settings(), (SignalSettings{31, 51, true, CnoUnit::DBm}));
     EXPECT_EQ(LoadSignalSettings(profile), view->Model().Settings());
-}
-
-TEST_F(SignalPropertiesTest, TrackedThresholdsOutsideTheRangeDoNotBlockOk) {
-    MakeView();
-    Show({{5, 62}});
-    OpenSheet();
-    EXPECT_EQ(Page().UpperEdit().text(), "62");
-    EXPECT_FALSE(Page().UpperEdit().isEnabled());
-    sheet->accept();
-    EXPECT_TRUE(sink.messages.empty());
-    EXPECT_EQ(LoadSignalSettings(profile).upperThreshold, 62);
 }
 
 } // namespace

@@ -89,9 +89,7 @@ TEST(SatelliteTrails, APointOnlyWhenTheSlotMoves) {
     EXPECT_EQ(trails.Point(3, 1), (TrailPoint{7, 101, 30, 1, 44}));
     // The slot empties: a zero point marks it, and is never drawn.
     EXPECT_EQ(trails.Append(3, PlotSatellite{}), TrailAppend::Added);
-    EXPECT_FALSE(IsDrawable(trails.Last(3)));
-    trails.Clear();
-    EXPECT_EQ(trails.Point(3, 1), TrailPoint{});
+    EXPECT_FALSE(IsDrawable(trails.Last(3))); // clearing is the window's trails test's
 }
 
 TEST(PolarGeometry, NorthUpClockwiseZenithAtTheCentreInsideTheClientArea) {
@@ -100,16 +98,13 @@ TEST(PolarGeometry, NorthUpClockwiseZenithAtTheCentreInsideTheClientArea) {
     EXPECT_DOUBLE_EQ(wide.Radius(), 143.5);
     EXPECT_DOUBLE_EQ(PolarGeometry::ForClient(10, 10).Radius(), 0); // too small: no plot
 
+    // A radius of 143.5 pixels: 1.594 pixels a degree, whole pixels towards the centre.
     const PolarGeometry g(200, 150, 143.5);
-    const double k = 143.5 * 0.011111111111111112;
-    const int north = static_cast<int>(k * 90 * std::cos(M_PI / 8));
-    const int east = static_cast<int>(k * 90 * std::sin(M_PI / 8));
-    for (const auto& [azimuth, elevation, expected] :
-         {std::tuple{0.0, 0.0, PlotPoint{200, 150 - static_cast<int>(k * 90)}},
-          {180.0, 0.0, {200, 150 + static_cast<int>(k * 90)}},
-          {270.0, 30.0, {200 - static_cast<int>(k * 60), 150}},
-          {22.5, 0.0, {200 + east, 150 - north}},
-          {123.0, 90.0, {200, 150}}})
+    for (const auto& [azimuth, elevation, expected] : {std::tuple{0.0, 0.0, PlotPoint{200, 7}},
+                                                       {180.0, 0.0, {200, 293}},
+                                                       {270.0, 30.0, {105, 150}},
+                                                       {22.5, 0.0, {254, 18}},
+                                                       {123.0, 90.0, {200, 150}}})
         EXPECT_EQ(g.Map(azimuth, elevation), expected) << azimuth << "/" << elevation;
     EXPECT_EQ(g.Map(400, 33), g.Map(40, 33)); // azimuths wrap around
     EXPECT_EQ(g.Map(-30, 33), g.Map(330, 33));
@@ -136,7 +131,6 @@ TEST(MaskFile, LittleEndianRecordsAfterTheCommentAndARoundTripKeepsEverySavedByt
     // Trailing bytes past the file's size are not part of it.
     ASSERT_TRUE(DecodeMaskFile(bytes + "trailing", read, error)) << error;
     EXPECT_EQ(read, content);
-    EXPECT_EQ(CommentText(read.comment), std::string(511, 'c'));
     read.comment.fill('z'); // no terminator in a foreign file
     EXPECT_EQ(CommentText(read.comment), std::string(2048, 'z'));
 }
