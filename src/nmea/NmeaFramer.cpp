@@ -100,7 +100,7 @@ void NmeaFramer::EndWithChecksum() {
         const bool rewritten = Accept();
         if (monitor) {
             if (rewritten || !log) BuildEcho(true); // else the log's echo stands
-            if (rewritten && low >= 0) ResealEcho();
+            if (rewritten && high >= 0 && low >= 0) ResealEcho();
             monitor->AppendText(echo, 1);
         }
     } else {

@@ -101,6 +101,11 @@ TEST_F(FramerTest, MismatchIsLoggedMarkedWithAnErrorLineShownAsTheSentenceWithou
     EXPECT_EQ(state.GetSentenceCount(), 1u);
     EXPECT_EQ(state.GetFixQuality(), 1);
     EXPECT_EQ(framer.ChecksumErrors(), 3u);
+    // A rejected fix whose checksum digits read as no number keeps them (a
+    // fuzzer found the resealing reading past its digit table here).
+    monitor.texts.clear();
+    framer.Feed("$POLYP,1,,,,,,G3,700*G5\r\n");
+    EXPECT_EQ(monitor.All(), "$POLYP,1,,,,,,NF,700*G5\r\n");
 }
 
 // A "$" inside a sentence is data, not a new start: the corpus test (its
