@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -44,18 +43,21 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes, std::strin
     const size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temporary = folder + "." + name + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
+    std::string temporary;
+    int fd = -1;
+    // Created with open() rather than mkstemp(), so a new file gets the
+    // permissions the umask gives without changing the process's umask.
+    for (unsigned attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary =
+            folder + "." + name + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
     if (fd < 0) return Fail(reason, errno);
 
-    // The new file gets the old one's permissions, or what a plain create gives.
-    mode_t mode = old.st_mode & 07777;
-    if (!exists) {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    // A replaced file keeps its permissions.
+    const bool written = (!exists || ::fchmod(fd, old.st_mode & 07777) == 0) &&
+                         WriteAll(fd, bytes) && ::fsync(fd) == 0;
     const int writeError = errno;
     if (::close(fd) != 0 || !written) {
         const int error = written ? errno : writeError;
