@@ -12,7 +12,7 @@
 #include "LinkBench.h"
 #include "app/AppContext.h"
 #include "app/DocumentPrompts.h"
-#include "config/MemoryProfileStore.h"
+#include "profile/MemoryProfileStore.h"
 #include "link/ReceiveThread.h"
 #include "link/ReceiverPort.h"
 #include "nmea/DecodeSettings.h"

@@ -5,7 +5,7 @@
 
 #include "app/AppContext.h"
 #include "app/DocumentPrompts.h"
-#include "config/MemoryProfileStore.h"
+#include "profile/MemoryProfileStore.h"
 #include "link/MessageSink.h"
 #include "link/ReceiveThread.h"
 #include "link/ReceiverPort.h"

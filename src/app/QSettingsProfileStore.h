@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/ProfileStore.h"
+#include "profile/ProfileStore.h"
 
 #include <QSettings>
 #include <QString>

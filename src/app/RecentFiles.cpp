@@ -1,6 +1,6 @@
 #include "app/RecentFiles.h"
 
-#include "config/ProfileStore.h"
+#include "profile/ProfileStore.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "app/StartupSettings.h"
 
-#include "config/ProfileStore.h"
+#include "profile/ProfileStore.h"
 #include "link/ReceiverPort.h"
 #include "nmea/DecodeSettings.h"
 

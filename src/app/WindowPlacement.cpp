@@ -1,6 +1,6 @@
 #include "app/WindowPlacement.h"
 
-#include "config/ProfileStore.h"
+#include "profile/ProfileStore.h"
 
 #include <algorithm>
 #include <array>

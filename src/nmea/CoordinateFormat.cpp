@@ -1,6 +1,6 @@
 #include "nmea/CoordinateFormat.h"
 
-#include "config/ProfileStore.h"
+#include "profile/ProfileStore.h"
 
 #include <cmath>
 #include <cstdio>

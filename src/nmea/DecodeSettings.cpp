@@ -1,6 +1,6 @@
 #include "nmea/DecodeSettings.h"
 
-#include "config/ProfileStore.h"
+#include "profile/ProfileStore.h"
 
 #include <array>
 #include <utility>

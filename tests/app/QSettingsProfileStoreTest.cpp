@@ -1,5 +1,5 @@
 #include "app/QSettingsProfileStore.h"
-#include "config/IniProfileStore.h"
+#include "profile/IniProfileStore.h"
 
 #include "QStringPrinter.h"
 

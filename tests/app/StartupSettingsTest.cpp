@@ -1,5 +1,5 @@
 #include "app/StartupSettings.h"
-#include "config/MemoryProfileStore.h"
+#include "profile/MemoryProfileStore.h"
 #include "nmea/DecodeSettings.h"
 
 #include <gtest/gtest.h>

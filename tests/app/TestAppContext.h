@@ -5,7 +5,7 @@
 // dialogs, and a receive thread (not started) on a closed port.
 #include "app/AppContext.h"
 #include "app/TestDocument.h"
-#include "config/MemoryProfileStore.h"
+#include "profile/MemoryProfileStore.h"
 #include "link/ReceiveThread.h"
 #include "link/ReceiverPort.h"
 #include "nmea/DecodeSettings.h"

@@ -1,5 +1,5 @@
 #include "app/WindowPlacement.h"
-#include "config/MemoryProfileStore.h"
+#include "profile/MemoryProfileStore.h"
 
 #include <gtest/gtest.h>
 

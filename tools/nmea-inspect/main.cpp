@@ -3,7 +3,7 @@
 
 #include "InspectReport.h"
 
-#include "config/IniProfileStore.h"
+#include "profile/IniProfileStore.h"
 #include "link/MessageSink.h"
 #include "link/NmeaLogFile.h"
 #include "nmea/CommentLineFilter.h"

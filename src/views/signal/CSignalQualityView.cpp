@@ -1,7 +1,7 @@
 #include "views/signal/CSignalQualityView.h"
 
 #include "app/AppContext.h"
-#include "config/ProfileStore.h"
+#include "profile/ProfileStore.h"
 #include "link/MessageSink.h"
 #include "views/signal/CSignalBarWnd.h"
 #include "views/signal/CSignalQualityPropertySheet.h"

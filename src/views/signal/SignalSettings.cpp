@@ -1,6 +1,6 @@
 #include "views/signal/SignalSettings.h"
 
-#include "config/ProfileStore.h"
+#include "profile/ProfileStore.h"
 
 namespace {
 

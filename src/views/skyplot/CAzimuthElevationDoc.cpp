@@ -1,7 +1,7 @@
 #include "views/skyplot/CAzimuthElevationDoc.h"
 
 #include "app/WindowTypes.h"
-#include "config/ProfileStore.h"
+#include "profile/ProfileStore.h"
 #include "link/MessageSink.h"
 #include "views/skyplot/MaskFileDialogs.h"
 #include "views/skyplot/SkyPlotSettings.h"

@@ -1,6 +1,6 @@
 #include "views/skyplot/CAzimuthElevationProperityPages.h"
 
-#include "config/ProfileStore.h"
+#include "profile/ProfileStore.h"
 #include "views/skyplot/CAzimuthElevationDoc.h"
 #include "views/skyplot/MaskFileDialogs.h"
 #include "views/skyplot/SkyPlotSettings.h"

@@ -1,7 +1,7 @@
 #include "views/skyplot/CAzimuthElevationView.h"
 
 #include "app/AppContext.h"
-#include "config/ProfileStore.h"
+#include "profile/ProfileStore.h"
 #include "views/skyplot/CAzimuthElevationDoc.h"
 #include "views/skyplot/CAzimuthElevationPropertySheet.h"
 #include "views/skyplot/CSkyPlotWnd.h"

@@ -1,6 +1,6 @@
 #include "views/skyplot/MaskFile.h"
 
-#include "config/SafeFileWrite.h"
+#include "files/SafeFileWrite.h"
 
 #include <algorithm>
 #include <cerrno>

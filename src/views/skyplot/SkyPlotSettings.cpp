@@ -1,6 +1,6 @@
 #include "views/skyplot/SkyPlotSettings.h"
 
-#include "config/ProfileStore.h"
+#include "profile/ProfileStore.h"
 
 using namespace skyplot_profile;
 

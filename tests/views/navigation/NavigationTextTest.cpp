@@ -1,7 +1,7 @@
 #include "views/navigation/NavigationText.h"
 #include "views/navigation/NavigationLayout.h"
 
-#include "config/MemoryProfileStore.h"
+#include "profile/MemoryProfileStore.h"
 #include "support/Feed.h"
 
 #include <gtest/gtest.h>

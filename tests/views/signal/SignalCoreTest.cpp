@@ -1,4 +1,4 @@
-#include "config/MemoryProfileStore.h"
+#include "profile/MemoryProfileStore.h"
 #include "views/signal/SignalBarGeometry.h"
 #include "views/signal/SignalBarModel.h"
 #include "views/signal/SignalBarStyle.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/MemoryProfileStore.h"
+#include "profile/MemoryProfileStore.h"
 
 #include <string>
 

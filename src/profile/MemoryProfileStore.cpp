@@ -1,4 +1,4 @@
-#include "config/MemoryProfileStore.h"
+#include "profile/MemoryProfileStore.h"
 
 #include <charconv>
 

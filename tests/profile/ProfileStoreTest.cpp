@@ -1,4 +1,4 @@
-#include "config/IniProfileStore.h"
+#include "profile/IniProfileStore.h"
 #include "nmea/DecodeSettings.h"
 #include "support/Files.h"
 

@@ -1,4 +1,4 @@
-#include "config/SafeFileWrite.h"
+#include "files/SafeFileWrite.h"
 
 #include <cerrno>
 #include <climits>
