@@ -24,6 +24,15 @@ add_library(harrowview_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/app/CNewWindowDialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/WindowLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/app/CMainFrame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/config/CCommsSettingsDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/config/CGeneralSettingsSheet.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/config/CGpsSettingsDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/config/CNmeaSettingsDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/config/CProgressDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/config/HelpWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/config/InitSending.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/config/SettingsCommands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/config/SettingsQuestions.cpp
 )
 # A target property rather than CMAKE_AUTOMOC: this file is included into the
 # top-level scope, and moc is for this target only.

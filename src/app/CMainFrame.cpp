@@ -101,8 +101,8 @@ void CMainFrame::CreateActions() {
             connect(action, &QAction::triggered, this,
                     [this, type = *info.opens] { OpenWindowType(type); });
     }
-    // Commands whose windows and dialogs later versions bring stay visible but
-    // greyed, so nothing pretends to work.
+    // Commands stay visible but greyed until what they open is attached (the
+    // settings dialogs by the application), so nothing pretends to work.
     for (Command later : {Command::Communications, Command::GeneralSettings, Command::GpsSettings,
                           Command::NmeaSettings, Command::FirmwareUpgrade, Command::HotStart,
                           Command::WarmStart, Command::ColdStart, Command::SetupGps, Command::Help})

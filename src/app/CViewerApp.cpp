@@ -3,6 +3,9 @@
 #include "app/CMainFrame.h"
 #include "app/WindowLayout.h"
 #include "app/WindowTemplates.h"
+#include "config/InitSending.h"
+#include "config/InitStrings.h"
+#include "config/SettingsCommands.h"
 
 #include <QDir>
 
@@ -36,6 +39,8 @@ bool CViewerApp::InitInstance() {
     frame->UpdateCommands();
 
     settings = ReadStartupSettings(*profile, decode);
+    settingsCommands = new SettingsCommands(
+        *frame, SettingsLinks{*profile, settings, decode, state, port, receiver, messages});
     if (!profile->Sync())
         messages.ShowMessage("Harrowview cannot write its settings file " +
                                  profile->FileName().toStdString() +
@@ -66,9 +71,11 @@ void CViewerApp::OpenReceiver() {
 
 void CViewerApp::SendInitialisationStrings() {
     if (settings.gpsInitEnable != 1) return;
-    // The receive thread stays off the port while the strings go out. No
-    // receiver model has strings to send yet, so the bracket is empty; an
-    // unknown model sends nothing either.
+    InitStringList list;
+    list.LoadFromProfile(*profile);
+    // The receive thread stays off the port while the strings go out, so the
+    // replies are read, decoded and queued only after the last one.
     receiver.Pause();
+    SendInitStringsShowingProgress(frame.get(), port, list.Slots(), settings.gpsModel);
     receiver.Resume();
 }

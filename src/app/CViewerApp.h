@@ -17,6 +17,7 @@
 #include <optional>
 
 class CMainFrame;
+class SettingsCommands;
 
 // The application: owns the receiver's state, the link, the profile and the
 // main window, and starts them in order.
@@ -47,6 +48,7 @@ public:
     CReceiverPort& Port() { return port; }
     ReceiveThread& Receiver() { return receiver; }
     const StartupSettings& Settings() const { return settings; }
+    SettingsCommands& SettingsDialogs() const { return *settingsCommands; }
 
 private:
     void OpenReceiver();
@@ -66,4 +68,5 @@ private:
     StartupSettings settings;
     std::unique_ptr<CMainFrame> frame;
     std::optional<AppContext> context;
+    SettingsCommands* settingsCommands = nullptr; // owned by the main window
 };
