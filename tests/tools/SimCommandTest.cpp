@@ -34,9 +34,31 @@ TEST(SimCommands, ConversationKeepsTheSettingsTable) {
         {"$PZEKS,RSET,SOON", "$PZEKR,RSET,ERR,VALUE"},
         {"$PZEKS,UPGM,HEX", "$PZEKR,UPGM,ERR,VALUE"},
         {"$PZEKS,PPS,OFF", "$PZEKR,PPS,OK"},
+        // Catalogue names: one setting under both names, each in its own form.
+        {"$PZEKQ,VERS", "$PZEKR,VERS,HVSIM,1.0.0"},
+        {"$PZEKQ,PORT", "$PZEKR,PORT,U1"},
+        {"$PZEKS,ELVM,60", "$PZEKR,ELVM,OK"},
+        {"$PZEKQ,MASK", "$PZEKR,MASK,60"},
+        {"$PZEKS,ELVM,91", "$PZEKR,ELVM,ERR,VALUE"},
+        {"$PZEKQ,U1CM", "$PZEKR,U1CM,115.2k,115200,N,1"},
+        {"$PZEKS,U1CM,19.2k,19200,N,1", "$PZEKR,U1CM,OK"},
+        {"$PZEKQ,BAUD", "$PZEKR,BAUD,19200"},
+        {"$PZEKS,U1CM,9.6k,19200,N,1", "$PZEKR,U1CM,ERR,VALUE"},
+        {"$PZEKS,DIFF,Y,RTCM,N,30,60,90", "$PZEKR,DIFF,OK"},
+        {"$PZEKQ,DGPS", "$PZEKR,DGPS,ON"},
+        {"$PZEKS,DGPS,OFF", "$PZEKR,DGPS,OK"},
+        {"$PZEKQ,DIFF", "$PZEKR,DIFF,N,RTCM,N,30,60,90"},
+        {"$PZEKS,DIFF,ON,RTCM,N,30,60,90", "$PZEKR,DIFF,ERR,VALUE"},
+        {"$PZEKS,RXID,4711", "$PZEKR,RXID,OK"},
+        {"$PZEKQ,RXID", "$PZEKR,RXID,4711"},
+        {"$PZEKS,MMSV,9,4", "$PZEKR,MMSV,ERR,VALUE"},
+        {"$PZEKS,TROP,3", "$PZEKR,TROP,ERR,UNKNOWN"},
+        {"$PZEKS,PORT,U2", "$PZEKR,PORT,ERR,READONLY"},
         {"$PZEKS,RSET,CONFIG", "$PZEKR,RSET,OK"},
         {"$PZEKQ,MASK", "$PZEKR,MASK,5"},
-        {"$PZEKQ,PPS", "$PZEKR,PPS,ON"}};
+        {"$PZEKQ,PPS", "$PZEKR,PPS,ON"},
+        {"$PZEKQ,U1CM", "$PZEKR,U1CM,9.6k,9600,N,1"},
+        {"$PZEKQ,DIFF", "$PZEKR,DIFF,N,RTCM,N,60,60,60"}};
     SimReceiver sim(TestConfig());
     for (const auto& [command, reply] : conversation)
         EXPECT_EQ(Ask(sim, std::string(command) + "\r\n"), std::vector<std::string>{reply})

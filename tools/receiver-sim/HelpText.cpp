@@ -49,8 +49,24 @@ Commands: lines ending CR LF, checksum optional.
   $PZEKS,ITEM,VALUE        -> $PZEKR,ITEM,OK
   errors                   -> $PZEKR,ITEM,ERR,UNKNOWN|READONLY|VALUE,
                               $PZEKR,ERR,SYNTAX, $PZEKR,ERR,CHECKSUM
-  items: VER, SN (read-only), BAUD, RATE, DGPS, PPS, and MASK, the
-  elevation cut-off for satellites used in the fix (0..45, default 5).
+  items (names on one line are one setting; defaults in brackets):
+    VER, VERS              firmware version (read-only)
+    SN                     serial number (read-only)
+    PORT                   the port the command came in on: U1 (read-only)
+    MASK, ELVM             elevation cut-off for satellites used in the fix,
+                           0..90 degrees [5]
+    U1CM                   LABEL,BAUD,N,1 with 4.8k,4800 9.6k,9600 19.2k,19200
+                           38.4k,38400 57.6k,57600 or 115.2k,115200
+                           [9.6k,9600,N,1]
+    BAUD                   U1CM's baud alone, 4800..115200 [9600]
+    DIFF                   six fields, the first Y or N, the rest kept as
+                           sent [N,RTCM,N,60,60,60]
+    DGPS                   ON or OFF: DIFF's first field [OFF]
+    RATE                   output rate, 1..10 Hz [1]
+    PPS                    ON or OFF [ON]
+    RXID 0..9999 [0], FIXM 1..3 [3], MMSV MIN,MAX with 3 <= MIN <= MAX <= 12
+    [3,12], DRLM 0..999 [20], PLAT 0..9 [3]
+  Only the elevation cut-off changes the simulation; the rest is remembered.
   $PSYMQ and $PSYMS are answered the same way with $PSYMR.
   $PZEKS,RSET              hot reset
   $PZEKS,RSET,EPH          warm reset
