@@ -80,9 +80,8 @@ void CGpsSettingsDlg::BuildControls() {
     auto* help = new QPushButton(QStringLiteral("Help"), this);
     help->setObjectName(QStringLiteral("Help"));
     help->setAutoDefault(false);
-    connect(help, &QPushButton::clicked, this, [this] {
-        ShowCommandHelp(this, model, helpContext - kHelpContextBase);
-    });
+    connect(help, &QPushButton::clicked, this,
+            [this] { ShowCommandHelp(this, model, helpContext - kHelpContextBase); });
 
     connect(models, &QComboBox::activated, this, [this](int index) { SelectModel(index); });
     connect(startup, &QCheckBox::clicked, this, [this] { SelectModel(models->currentIndex()); });
@@ -109,9 +108,9 @@ void CGpsSettingsDlg::BuildControls() {
     listButtons->addWidget(button(QStringLiteral("Delete"), &CGpsSettingsDlg::Delete));
     listButtons->addWidget(button(QStringLiteral("Edit"), &CGpsSettingsDlg::Edit));
     listButtons->addStretch();
-    grid->addWidget(new QLabel(QStringLiteral("GPS Receiver Specific Initialization String:"),
-                               this),
-                    3, 0, 1, 4);
+    grid->addWidget(
+        new QLabel(QStringLiteral("GPS Receiver Specific Initialization String:"), this), 3, 0, 1,
+        4);
     grid->addWidget(strings, 4, 0, 1, 3);
     grid->addLayout(listButtons, 4, 3);
 
@@ -227,9 +226,8 @@ void CGpsSettingsDlg::Load() {
     }
     list.Assign(read.slots);
     ShowList(-1);
-    links.messages.ShowMessage(
-        "File \"" + QFileInfo(path).fileName().toStdString() + "\" Loaded", "SUCCESS",
-        MessageIcon::Information);
+    links.messages.ShowMessage("File \"" + QFileInfo(path).fileName().toStdString() + "\" Loaded",
+                               "SUCCESS", MessageIcon::Information);
 }
 
 void CGpsSettingsDlg::Save() {

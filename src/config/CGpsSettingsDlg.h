@@ -36,8 +36,7 @@ class CGpsSettingsDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CGpsSettingsDlg(GpsSettingsLinks links, SettingsQuestions questions,
-                    QWidget* parent = nullptr);
+    CGpsSettingsDlg(GpsSettingsLinks links, SettingsQuestions questions, QWidget* parent = nullptr);
 
     // The buttons' actions, public so tests drive them without clicks.
     void SelectModel(int model);

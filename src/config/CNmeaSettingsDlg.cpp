@@ -85,9 +85,8 @@ void CNmeaSettingsDlg::Include() {
 
 void CNmeaSettingsDlg::accept() {
     for (const auto& [name, flag] : kFamilies)
-        (decode.*flag) = included->findItems(QString::fromLatin1(name), Qt::MatchExactly).isEmpty()
-                             ? 0
-                             : 1;
+        (decode.*flag) =
+            included->findItems(QString::fromLatin1(name), Qt::MatchExactly).isEmpty() ? 0 : 1;
     decode.ignoreChecksum = ignoreChecksum->isChecked() ? 1 : 0;
     decode.Save(profile);
     QDialog::accept();

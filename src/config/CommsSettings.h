@@ -28,8 +28,8 @@ CommsChoice CurrentComms(const ProfileStore& profile, ReceiveThread& receiver,
 
 enum class CommsOutcome {
     Applied,
-    Declined,       // the user kept the running log: nothing was changed
-    NetworkChosen,  // stored; the caller connects the network link
+    Declined,      // the user kept the running log: nothing was changed
+    NetworkChosen, // stored; the caller connects the network link
 };
 
 struct CommsApplyHooks {

@@ -56,10 +56,9 @@ void SettingsCommands::GeneralSettings() {
 }
 
 void SettingsCommands::GpsSettings() {
-    CGpsSettingsDlg dialog(
-        GpsSettingsLinks{links.profile, links.settings, links.state, links.port, links.messages,
-                         &frame},
-        questions, &frame);
+    CGpsSettingsDlg dialog(GpsSettingsLinks{links.profile, links.settings, links.state, links.port,
+                                            links.messages, &frame},
+                           questions, &frame);
     Run(dialog);
 }
 

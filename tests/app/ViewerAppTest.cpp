@@ -6,12 +6,17 @@
 #include "app/CMainFrame.h"
 #include "app/CMainStatusBar.h"
 #include "app/CViewerApp.h"
+#include "config/CCommsSettingsDlg.h"
+#include "config/SettingsCommands.h"
+#include "support/Pty.h"
 #include "support/SimProcess.h"
 #include "views/monitor/CCommandMonitorView.h"
 
+#include <QComboBox>
 #include <QDateTime>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -138,6 +143,56 @@ TEST_F(ViewerAppTest, LiveReceiverReachesEveryWindowAndComesBackWhenPluggedInAga
     EXPECT_TRUE(WaitForUi([&] { return status.MessageText() == "Receiver reconnected"; }, 5000ms));
     EXPECT_TRUE(WaitForUi([&] { return status.ReceiveLed().Mode() == LedMode::On; }, 3000ms));
     EXPECT_EQ(sink.All().size(), 1u);
+}
+
+// Start-up initialisation: the stored strings go out byte for byte, in
+// order, a gap in the slots hiding none, while the receive thread is paused;
+// it reads again afterwards.
+TEST_F(ViewerAppTest, StartUpSendsTheStoredStringsThenReadsAgain) {
+    TestPty receiver;
+    SetProfile("Serial Port Commmunications/Port", QString::fromStdString(receiver.Path()));
+    SetProfile("GPS Section/GPSInitEnable", "1");
+    SetProfile("GPS Section/GPSModel", "0");
+    SetProfile("GPS Section/GPSInitString1", "$PZEKQ,VERS\r\n");
+    SetProfile("GPS Section/GPSInitString3", "$PZEKS,RXID,7,a\r");
+    SetProfile("GPS Section/GPSInitString4", "$PZEKQ,PORT");
+    auto app = Start();
+    EXPECT_EQ(receiver.Receive(2000), "$PZEKQ,VERS\r\n$PZEKS,RXID,7,a\r$PZEKQ,PORT");
+    EXPECT_EQ(app->State().GetReceivePaused(), 0);
+    receiver.Send("$PZEKR,VERS,HVSIM,1.0.0\r\n");
+    EXPECT_TRUE(WaitForUi([&] { return !app->State().TakeReplies().empty(); }, 3000ms));
+}
+
+// Choosing the simulator's link in the Communications dialog starts data
+// flowing within the settling time, and a new speed reopens the port.
+TEST_F(ViewerAppTest, PortChosenInTheDialogWorksAtOnce) {
+    SetProfile("Serial Port Commmunications/Port", dir.filePath("nothing-here"));
+    auto app = Start();
+    sink.messages.clear();
+    const QString link = dir.filePath("receiver");
+    SimProcess sim({"--seed", "5", "--link", link.toStdString()});
+    ASSERT_FALSE(sim.ReadLine().empty());
+    SettingsCommands& dialogs = app->SettingsDialogs();
+    auto choose = [&](const QString& port, const QString& baud) {
+        dialogs.opened = [&, port, baud](QDialog& dialog) {
+            QTimer::singleShot(0, &dialog, [&dialog, port, baud] {
+                auto& comms = static_cast<CCommsSettingsDlg&>(dialog);
+                comms.Ports().setEditText(port);
+                comms.Bauds().setCurrentText(baud);
+                comms.accept();
+            });
+        };
+        app->MainFrame().Action(Command::Communications)->trigger();
+    };
+    choose(link, "38400");
+    EXPECT_EQ(app->Port().DevicePath(), link.toStdString());
+    EXPECT_TRUE(WaitForUi([&] { return app->State().GetPositionUpdateCount() > 0; }, 3000ms));
+    EXPECT_EQ(app->Profile().GetString("Serial Port Commmunications", "Port", ""),
+              link.toStdString());
+    choose(link, "115200");
+    EXPECT_EQ(app->Port().Baud(), 115200u);
+    EXPECT_EQ(app->Profile().GetString("Serial Port Commmunications", "Baud", ""), "115200");
+    EXPECT_TRUE(sink.messages.empty()) << sink.messages.front().text;
 }
 
 } // namespace
