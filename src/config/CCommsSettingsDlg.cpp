@@ -1,6 +1,7 @@
 #include "config/CCommsSettingsDlg.h"
 
 #include "app/CPropertySheet.h"
+#include "link/MessageSink.h"
 #include "link/ReceiverPort.h"
 
 #include <QCheckBox>

@@ -207,10 +207,11 @@ void CGpsSettingsDlg::Delete() {
 void CGpsSettingsDlg::Edit() {
     const int row = strings->currentRow();
     if (row >= 0) {
-        const InitStringList::Entry entry = list.Edit(row);
-        command->setText(QString::fromStdString(entry.text));
-        cr->setChecked(entry.cr);
-        lf->setChecked(entry.lf);
+        if (const std::optional<InitCommand> entry = list.Edit(row)) {
+            command->setText(QString::fromStdString(entry->text));
+            cr->setChecked(entry->cr);
+            lf->setChecked(entry->lf);
+        }
         ShowList(std::min(row, list.Count() - 1));
     }
     notYetAdded = true;
@@ -221,7 +222,8 @@ void CGpsSettingsDlg::Load() {
     if (path.isEmpty()) return;
     const GpsFileRead read = ReadGpsFile(path.toStdString());
     if (!read.error.empty()) {
-        links.messages.ShowMessage(read.error, "ERROR", MessageIcon::Stop);
+        links.messages.ShowMessage("Cannot Open File\n\n" + read.error, "ERROR",
+                                   MessageIcon::Stop);
         return;
     }
     list.Assign(read.slots);
@@ -233,9 +235,9 @@ void CGpsSettingsDlg::Load() {
 void CGpsSettingsDlg::Save() {
     const QString path = questions.savePath(kFilter, QStringLiteral("gps"));
     if (path.isEmpty()) return;
-    const std::string error = WriteGpsFile(path.toStdString(), list.Slots());
-    if (!error.empty()) {
-        links.messages.ShowMessage(error, "ERROR", MessageIcon::Stop);
+    std::string error;
+    if (!WriteGpsFile(path.toStdString(), list.Slots(), error)) {
+        links.messages.ShowMessage("Cannot Open File\n\n" + error, "ERROR", MessageIcon::Stop);
         return;
     }
     links.messages.ShowMessage("File \"" + QFileInfo(path).fileName().toStdString() + "\" Saved",

@@ -19,7 +19,7 @@ void ShowCommandHelp(QWidget* parent, int model, int index) {
         window->resize(480, 320);
     }
     const std::string_view topic = HelpTopic(model, index);
-    browser->setHtml(QString::fromUtf8(topic.data(), static_cast<qsizetype>(topic.size())));
+    browser->setPlainText(QString::fromUtf8(topic.data(), static_cast<qsizetype>(topic.size())));
     window->show();
     window->raise();
 }

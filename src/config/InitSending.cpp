@@ -31,5 +31,5 @@ private:
 size_t SendInitStringsShowingProgress(QWidget* owner, CReceiverPort& port,
                                       std::span<const std::string> slots, int model) {
     DialogProgress progress(owner);
-    return SendInitStrings(port, slots, model, &progress);
+    return SendInitStrings(port, model, slots, &progress);
 }
