@@ -178,14 +178,27 @@ int CReceiverPort::OpenDemoFile(const std::string& fileName) {
     return 0;
 }
 
-void CReceiverPort::WriteString(std::string_view text) {
+bool CReceiverPort::WriteString(std::string_view text) {
     const int handle = fd.load();
-    if (handle < 0 || demoFile) return;
-    for (char c : text) {
-        pollfd out{handle, POLLOUT, 0};
-        if (::poll(&out, 1, kReadTimeoutMs) <= 0 || !(out.revents & POLLOUT)) return;
-        if (::write(handle, &c, 1) < 0 && errno != EAGAIN) return;
+    if (handle < 0 || demoFile) return false;
+    for (const char c : text) {
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(kReadTimeoutMs);
+        for (;;) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            pollfd out{handle, POLLOUT, 0};
+            const int ready = ::poll(&out, 1, static_cast<int>(std::max<long>(left.count(), 0)));
+            if (ready < 0 && errno == EINTR) continue;
+            if (ready <= 0 || !(out.revents & POLLOUT)) return false; // timed out, or gone
+            const ssize_t n = ::write(handle, &c, 1);
+            if (n == 1) break;
+            if (n < 0 && errno != EAGAIN && errno != EINTR) return false;
+            if (left.count() <= 0) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1)); // poll said yes too soon
+        }
     }
+    return true;
 }
 
 CReceiverPort::ReadResult CReceiverPort::Read(char* buffer, size_t max,

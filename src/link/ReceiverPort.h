@@ -39,8 +39,11 @@ public:
     void Close();
     // Opens a capture file for demo playback; "File Error!" on failure.
     int OpenDemoFile(const std::string& fileName);
-    // One byte per write, each bounded by the write time-out.
-    void WriteString(std::string_view text);
+    // One byte per write, each bounded by the write time-out; a byte the
+    // device refuses for now (EAGAIN) is offered again, never skipped.
+    // True when every byte went out; false with nothing open, in demo mode,
+    // or when the device stopped taking bytes (the rest is not sent).
+    bool WriteString(std::string_view text);
 
     enum class ReadStatus { Data, Nothing, EndOfFile, Gone };
     struct ReadResult {

@@ -11,7 +11,8 @@
 
 constexpr int kMaxSatellites = 33;
 constexpr int kMaxPrn = 32;
-constexpr int kMaxQueuedReplies = 9;
+// Room for the replies to a whole list of initialisation strings and more.
+constexpr int kMaxQueuedReplies = 64;
 
 // Copied as one block; field order matters to the views that read it.
 struct SatelliteInfo {
@@ -143,8 +144,8 @@ public:
 
     // Returns the queued replies, oldest first, and empties the queue.
     std::vector<std::string> TakeReplies();
-    // Decoders only. At most nine are kept for TakeReplies; while nine are
-    // queued, further replies are lost.
+    // Decoders only. At most kMaxQueuedReplies are kept for TakeReplies;
+    // while that many are queued, further replies are lost.
     void PostReply(std::string_view sentence);
 
     // Zeroes satellites in view, fix mode and position (before a test reset).

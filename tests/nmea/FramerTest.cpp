@@ -129,14 +129,15 @@ TEST_F(FramerTest, BinaryGarbageAndNulBytesAreSurvived) {
     EXPECT_EQ(monitor.texts.back(), NmeaSentence(withNul));
 }
 
-// Replies are queued as "$" address "," data; the first nine are kept until taken.
-TEST_F(FramerTest, RepliesAreQueuedAsDollarAddressCommaDataNineAtMost) {
+// Replies are queued as "$" address "," data; the first kMaxQueuedReplies are
+// kept until taken.
+TEST_F(FramerTest, RepliesAreQueuedAsDollarAddressCommaDataUpToTheCap) {
     for (const char* body : {"PSYMR,VERSION,1.2", "PNMR,9", "PNMRXY,9"})
         framer.Feed(NmeaSentence(body));
     std::vector<std::string> expected{"$PSYMR,VERSION,1.2", "$PNMRXY,9"};
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < kMaxQueuedReplies + 3; ++i) {
         framer.Feed(NmeaSentence("PZEKR," + std::to_string(i)));
-        if (i < 7) expected.push_back("$PZEKR," + std::to_string(i));
+        if (i < kMaxQueuedReplies - 2) expected.push_back("$PZEKR," + std::to_string(i));
     }
     EXPECT_EQ(state.TakeReplies(), expected);
     EXPECT_TRUE(state.TakeReplies().empty());
