@@ -222,11 +222,10 @@ void CGpsSettingsDlg::Load() {
     if (path.isEmpty()) return;
     const GpsFileRead read = ReadGpsFile(path.toStdString());
     if (!read.error.empty()) {
-        links.messages.ShowMessage("Cannot Open File\n\n" + read.error, "ERROR",
-                                   MessageIcon::Stop);
+        links.messages.ShowMessage("Cannot Open File\n\n" + read.error, "ERROR", MessageIcon::Stop);
         return;
     }
-    list.Assign(read.slots);
+    list.Assign(read.rawStrings);
     ShowList(-1);
     links.messages.ShowMessage("File \"" + QFileInfo(path).fileName().toStdString() + "\" Loaded",
                                "SUCCESS", MessageIcon::Information);

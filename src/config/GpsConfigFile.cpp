@@ -57,7 +57,7 @@ GpsFileRead ParseGpsFile(std::string_view text) {
             return Refused("line " + std::to_string(number) + " " + problem);
         if (line.empty()) continue; // blank lines leave no gap
         if (commands < kInitStringSlots)
-            result.slots[static_cast<size_t>(commands)] = RawForm(line);
+            result.rawStrings[static_cast<size_t>(commands)] = RawForm(line);
         ++commands;
     }
     if (commands > kInitStringSlots) return Refused(TooMany(commands));
@@ -93,15 +93,16 @@ GpsFileRead ReadGpsFile(const std::string& path) {
     return result;
 }
 
-bool EncodeGpsFile(std::span<const std::string> slots, std::string& bytes, std::string& error) {
+bool EncodeGpsFile(std::span<const std::string> rawStrings, std::string& bytes,
+                   std::string& error) {
     std::string out;
     int commands = 0;
-    for (size_t i = 0; i < slots.size(); ++i) {
-        if (slots[i].empty()) continue;
+    for (size_t i = 0; i < rawStrings.size(); ++i) {
+        if (rawStrings[i].empty()) continue;
         ++commands;
-        const std::string line = DisplayForm(slots[i]);
+        const std::string line = DisplayForm(rawStrings[i]);
         std::string problem = LineProblem(line);
-        if (problem.empty() && RawForm(line) != slots[i])
+        if (problem.empty() && RawForm(line) != rawStrings[i])
             problem =
                 "ends in \"<CR>\" or \"<LF>\" of its own, which would read back as a line end";
         if (!problem.empty()) {
@@ -118,9 +119,10 @@ bool EncodeGpsFile(std::span<const std::string> slots, std::string& bytes, std::
     return true;
 }
 
-bool WriteGpsFile(const std::string& path, std::span<const std::string> slots, std::string& error) {
+bool WriteGpsFile(const std::string& path, std::span<const std::string> rawStrings,
+                  std::string& error) {
     std::string bytes, reason;
-    if (!EncodeGpsFile(slots, bytes, error)) return false;
+    if (!EncodeGpsFile(rawStrings, bytes, error)) return false;
     if (WriteFileSafely(path, bytes, reason)) return true;
     error = "cannot write " + path + ": " + reason;
     return false;

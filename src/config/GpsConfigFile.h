@@ -11,7 +11,7 @@
 inline constexpr size_t kMaxGpsLine = 1000; // bytes of one command, line end not counted
 
 struct GpsFileRead {
-    InitSlots slots; // raw form, the commands first, then empty slots
+    InitSlots rawStrings; // raw form, the commands first, then empty rawStrings
     int count = 0;
     std::string error; // empty when the file was taken; otherwise nothing was
     bool Ok() const { return error.empty(); }
@@ -28,6 +28,7 @@ GpsFileRead ReadGpsFile(const std::string& path);
 // `error` says which command and why) a string that would not read back the
 // same: a line break or control byte inside its text, a text ending in a
 // marker of its own, an over-long line.
-bool EncodeGpsFile(std::span<const std::string> slots, std::string& bytes, std::string& error);
+bool EncodeGpsFile(std::span<const std::string> rawStrings, std::string& bytes, std::string& error);
 // Encodes, then replaces `path` whole (through a temporary file).
-bool WriteGpsFile(const std::string& path, std::span<const std::string> slots, std::string& error);
+bool WriteGpsFile(const std::string& path, std::span<const std::string> rawStrings,
+                  std::string& error);

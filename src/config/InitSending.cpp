@@ -29,7 +29,7 @@ private:
 } // namespace
 
 size_t SendInitStringsShowingProgress(QWidget* owner, CReceiverPort& port,
-                                      std::span<const std::string> slots, int model) {
+                                      std::span<const std::string> rawStrings, int model) {
     DialogProgress progress(owner);
-    return SendInitStrings(port, model, slots, &progress);
+    return SendInitStrings(port, model, rawStrings, &progress);
 }

@@ -10,4 +10,4 @@ class QWidget;
 // showing "Initializing GPS..." while they go out (the owner is disabled
 // meanwhile). Returns how many strings went out whole.
 size_t SendInitStringsShowingProgress(QWidget* owner, CReceiverPort& port,
-                                      std::span<const std::string> slots, int model);
+                                      std::span<const std::string> rawStrings, int model);

@@ -48,7 +48,7 @@ std::string InitStringKey(int slot) {
 bool InitStringList::Add(std::string_view text, bool cr, bool lf) {
     if (count == kInitStringSlots || (text.empty() && !cr && !lf)) return false;
     if (text.find_first_of("\r\n") != std::string_view::npos) return false;
-    std::string& slot = slots[static_cast<size_t>(count++)];
+    std::string& slot = rawStrings[static_cast<size_t>(count++)];
     slot = text;
     if (cr) slot += '\r';
     if (lf) slot += '\n';
@@ -57,7 +57,7 @@ bool InitStringList::Add(std::string_view text, bool cr, bool lf) {
 
 bool InitStringList::MoveUp(int index) {
     if (!Valid(index) || index == 0) return false;
-    std::swap(slots[static_cast<size_t>(index)], slots[static_cast<size_t>(index - 1)]);
+    std::swap(rawStrings[static_cast<size_t>(index)], rawStrings[static_cast<size_t>(index - 1)]);
     return true;
 }
 
@@ -67,26 +67,26 @@ bool InitStringList::MoveDown(int index) {
 
 int InitStringList::Delete(int index) {
     if (!Valid(index)) return -1;
-    std::rotate(slots.begin() + index, slots.begin() + index + 1, slots.end());
-    slots.back().clear();
+    std::rotate(rawStrings.begin() + index, rawStrings.begin() + index + 1, rawStrings.end());
+    rawStrings.back().clear();
     --count;
     return count == 0 ? -1 : std::min(index, count - 1);
 }
 
 std::optional<InitCommand> InitStringList::Edit(int index) {
     if (!Valid(index)) return std::nullopt;
-    InitCommand command = SplitLineEnd(slots[static_cast<size_t>(index)]);
+    InitCommand command = SplitLineEnd(rawStrings[static_cast<size_t>(index)]);
     Delete(index);
     return command;
 }
 
 void InitStringList::Assign(std::span<const std::string> raw) {
-    slots = {};
+    rawStrings = {};
     count = 0;
     for (const std::string& s : raw) {
         if (s.empty()) continue;
         if (count == kInitStringSlots) break;
-        slots[static_cast<size_t>(count++)] = s;
+        rawStrings[static_cast<size_t>(count++)] = s;
     }
 }
 
@@ -99,25 +99,25 @@ void InitStringList::LoadFromProfile(const ProfileStore& profile) {
 
 void InitStringList::SaveToProfile(ProfileStore& profile) const {
     for (int i = 0; i < kInitStringSlots; ++i)
-        profile.SetString(kGpsSection, InitStringKey(i), slots[static_cast<size_t>(i)]);
+        profile.SetString(kGpsSection, InitStringKey(i), rawStrings[static_cast<size_t>(i)]);
 }
 
 std::vector<std::string> InitStringList::Displays() const {
     std::vector<std::string> shown;
     for (int i = 0; i < count; ++i)
-        shown.push_back(DisplayForm(slots[static_cast<size_t>(i)]));
+        shown.push_back(DisplayForm(rawStrings[static_cast<size_t>(i)]));
     return shown;
 }
 
-size_t SendInitStrings(CReceiverPort& port, int model, std::span<const std::string> slots,
+size_t SendInitStrings(CReceiverPort& port, int model, std::span<const std::string> rawStrings,
                        InitProgress* progress) {
     const std::string_view name = ReceiverModelName(model);
     if (name.empty()) return 0;
-    const auto pending =
-        std::count_if(slots.begin(), slots.end(), [](const std::string& s) { return !s.empty(); });
+    const auto pending = std::count_if(rawStrings.begin(), rawStrings.end(),
+                                       [](const std::string& s) { return !s.empty(); });
     if (progress) progress->Begin("Initialising " + std::string(name), static_cast<int>(pending));
     size_t sent = 0;
-    for (const std::string& s : slots) {
+    for (const std::string& s : rawStrings) {
         if (s.empty()) continue;
         sent += port.WriteString(s) ? 1 : 0;
         if (progress) progress->Step();

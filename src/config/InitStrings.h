@@ -33,7 +33,7 @@ std::string RawForm(std::string_view display);
 // Profile entries "GPSInitString1" ... "GPSInitString10" of "GPS Section".
 std::string InitStringKey(int slot);
 
-// The list behind the GPS settings dialog. Entry n is slot n: the slots stay
+// The list behind the GPS settings dialog. Entry n is slot n: the rawStrings stay
 // contiguous, every change keeps the non-empty ones in front.
 class InitStringList {
 public:
@@ -54,18 +54,18 @@ public:
     // Replaces the list by these raw strings, empty ones dropped.
     void Assign(std::span<const std::string> raw);
     void LoadFromProfile(const ProfileStore& profile);
-    // All ten slots, empty ones as "".
+    // All ten rawStrings, empty ones as "".
     void SaveToProfile(ProfileStore& profile) const;
 
     int Count() const { return count; }
-    const InitSlots& Slots() const { return slots; }
-    const std::string& Raw(int index) const { return slots.at(static_cast<size_t>(index)); }
+    const InitSlots& Slots() const { return rawStrings; }
+    const std::string& Raw(int index) const { return rawStrings.at(static_cast<size_t>(index)); }
     std::vector<std::string> Displays() const;
 
 private:
     bool Valid(int index) const { return index >= 0 && index < count; }
 
-    InitSlots slots;
+    InitSlots rawStrings;
     int count = 0;
 };
 
@@ -81,5 +81,5 @@ public:
 // Sends every non-empty slot in order, one byte per write, no pause and no
 // wait for replies; a gap never hides the commands after it. Models outside
 // 0 to 4 send nothing. Returns how many strings went out whole.
-size_t SendInitStrings(CReceiverPort& port, int model, std::span<const std::string> slots,
+size_t SendInitStrings(CReceiverPort& port, int model, std::span<const std::string> rawStrings,
                        InitProgress* progress);

@@ -6,6 +6,7 @@
 
 class CMainFrame;
 class CReceiverPort;
+class QDialog;
 class MessageSink;
 class ProfileStore;
 class ReceiveThread;

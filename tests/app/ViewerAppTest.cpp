@@ -160,7 +160,15 @@ TEST_F(ViewerAppTest, StartUpSendsTheStoredStringsThenReadsAgain) {
     EXPECT_EQ(receiver.Receive(2000), "$PZEKQ,VERS\r\n$PZEKS,RXID,7,a\r$PZEKQ,PORT");
     EXPECT_EQ(app->State().GetReceivePaused(), 0);
     receiver.Send("$PZEKR,VERS,HVSIM,1.0.0\r\n");
-    EXPECT_TRUE(WaitForUi([&] { return !app->State().TakeReplies().empty(); }, 3000ms));
+    std::vector<std::string> replies;
+    WaitForUi(
+        [&] {
+            for (std::string& reply : app->State().TakeReplies())
+                replies.push_back(std::move(reply));
+            return !replies.empty();
+        },
+        3000ms);
+    EXPECT_EQ(replies, std::vector<std::string>{"$PZEKR,VERS,HVSIM,1.0.0"});
 }
 
 // Choosing the simulator's link in the Communications dialog starts data
