@@ -22,6 +22,12 @@ write_profile() {
         echo "[Serial%20Port%20Commmunications]"
         echo "Port=$SIM_TTY"
         echo "Baud=19200"
+        echo "[GPS%20Section]"
+        echo "GPSModel=0"
+        echo 'GPSInitString1="$PZEKQ,VERS\r\n"'
+        echo 'GPSInitString2="$PZEKS,ELVM,10\r\n"'
+        echo 'GPSInitString3="$PZEKQ,U1CM\r\n"'
+        echo 'GPSInitString4="$PZEKQ,DIFF\r\n"'
         echo "[WindowPosition]"
         echo "Main=\"44,0,1,-1,-1,-1,-1,0,1100,0,930\""
         if [[ $windows == all ]]; then

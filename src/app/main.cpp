@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/CViewerApp.h"
 #include "app/Screenshots.h"
+#include "config/SettingsCommands.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -61,10 +62,14 @@ int main(int argc, char** argv) {
     }
     if (!options->screenshotDir.isEmpty()) {
         QTimer::singleShot(options->screenshotAfterSeconds * 1000, [&app, &options] {
-            if (!SaveScreenshots(app.MainFrame(), options->screenshotDir))
-                std::fprintf(stderr, "Could not write the screenshots to %s\n",
-                             qPrintable(options->screenshotDir));
-            QApplication::exit(0); // no closing questions: nothing was asked of the user
+            const bool windows = SaveScreenshots(app.MainFrame(), options->screenshotDir);
+            app.SettingsDialogs().SaveScreenshots(
+                options->screenshotDir, [&options, windows](bool dialogs) {
+                    if (!windows || !dialogs)
+                        std::fprintf(stderr, "Could not write the screenshots to %s\n",
+                                     qPrintable(options->screenshotDir));
+                    QApplication::exit(0); // no closing questions: nothing was asked of the user
+                });
         });
     }
     return QApplication::exec();

@@ -169,6 +169,7 @@ void CGpsSettingsDlg::UpdateEnabling() {
 }
 
 void CGpsSettingsDlg::SelectDescription(int index) {
+    descriptions->setCurrentIndex(index < descriptions->count() ? index : -1);
     cr->setChecked(true);
     lf->setChecked(true);
     Button(QStringLiteral("Add")).setFocus();

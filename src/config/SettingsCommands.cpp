@@ -8,6 +8,9 @@
 #include "config/CommsSettings.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QTimer>
 
 SettingsCommands::SettingsCommands(CMainFrame& frame, SettingsLinks links)
     : QObject(&frame), questions(SettingsQuestions::Dialogs(&frame)), frame(frame), links(links) {
@@ -65,4 +68,25 @@ void SettingsCommands::GpsSettings() {
 void SettingsCommands::NmeaSettings() {
     CNmeaSettingsDlg dialog(links.decode, links.profile, &frame);
     Run(dialog);
+}
+
+void SettingsCommands::SaveScreenshots(const QString& dir, std::function<void(bool)> done) {
+    const QDir folder(dir);
+    CCommsSettingsDlg comms(CurrentComms(links.profile, links.receiver, links.port), links.messages,
+                            questions, &frame);
+    comms.show();
+    const bool ok = comms.grab().save(folder.filePath(QStringLiteral("communications.png")));
+    auto* gps = new CGpsSettingsDlg(GpsSettingsLinks{links.profile, links.settings, links.state,
+                                                     links.port, links.messages, &frame},
+                                    questions, &frame);
+    gps->show();
+    gps->SelectDescription(10);
+    gps->Add();
+    gps->Apply();
+    // Replies come in through the dialog's one-second timer.
+    QTimer::singleShot(2500, gps, [gps, ok, folder, done = std::move(done)] {
+        const bool saved = gps->grab().save(folder.filePath(QStringLiteral("gps-settings.png")));
+        gps->deleteLater();
+        done(ok && saved);
+    });
 }

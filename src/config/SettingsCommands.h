@@ -38,6 +38,12 @@ public:
     void GpsSettings();
     void NmeaSettings();
 
+    // For the documentation: the Communications dialog as it opens and the
+    // GPS Settings dialog after its strings were applied and answered, as
+    // "communications.png" and "gps-settings.png" in `dir`. Calls `done`
+    // with false when one could not be written.
+    void SaveScreenshots(const QString& dir, std::function<void(bool)> done);
+
     // What the dialogs ask through; tests answer instead of the user. A test
     // that opens a dialog itself sets `opened`, which sees it before exec().
     SettingsQuestions questions;
