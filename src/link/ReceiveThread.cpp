@@ -11,6 +11,8 @@ ReceiveThread::ReceiveThread(ReceiverState& state, CReceiverPort& port,
                              const DecodeSettings& decode, MessageSink& messages)
     : state(state), port(port), messages(messages), framer(state, decode), log(messages) {
     framer.SetPacing([this](unsigned count) { Pace(count); });
+    framer.SetObserver(
+        [this](std::string_view address, std::string_view data) { tap.Offer(address, data); });
 }
 
 ReceiveThread::~ReceiveThread() {

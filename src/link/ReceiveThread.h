@@ -2,6 +2,7 @@
 
 #include "link/NmeaLogFile.h"
 #include "link/ReceiveSettings.h"
+#include "link/SentenceTap.h"
 #include "nmea/NmeaFramer.h"
 
 #include <array>
@@ -52,6 +53,8 @@ public:
     // Under LockPass(): null when no monitor window is open.
     void SetMonitor(MonitorSink* sink) { monitor = sink; }
     NmeaLogFile& Log() { return log; }
+    // Every framed sentence passes here, for waits on a receiver's notices.
+    SentenceTap& Tap() { return tap; }
     ReceiveSettings& Settings() { return settings; }
 
     // From the network link: replaces the pending text, with a carriage return
@@ -78,6 +81,7 @@ private:
     MessageSink& messages;
     NmeaFramer framer;
     NmeaLogFile log;
+    SentenceTap tap;
     ReceiveSettings settings;
     MonitorSink* monitor = nullptr;
     std::atomic<int> pacingOwedMs{0}; // owed by a pass, slept after it
