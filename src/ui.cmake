@@ -31,6 +31,7 @@ add_library(harrowview_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/config/CProgressDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/config/HelpWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/config/InitSending.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/config/ResetCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/config/SettingsCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/config/SettingsQuestions.cpp
 )

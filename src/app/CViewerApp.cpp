@@ -5,6 +5,7 @@
 #include "app/WindowTemplates.h"
 #include "config/InitSending.h"
 #include "config/InitStrings.h"
+#include "config/ResetCommands.h"
 #include "config/SettingsCommands.h"
 
 #include <QDir>
@@ -41,6 +42,7 @@ bool CViewerApp::InitInstance() {
     settings = ReadStartupSettings(*profile, decode);
     settingsCommands = new SettingsCommands(
         *frame, SettingsLinks{*profile, settings, decode, state, port, receiver, messages});
+    resetCommands = new ResetCommands(*frame, port, receiver, state);
     if (!profile->Sync())
         messages.ShowMessage("Harrowview cannot write its settings file " +
                                  profile->FileName().toStdString() +

@@ -17,6 +17,7 @@
 #include <optional>
 
 class CMainFrame;
+class ResetCommands;
 class SettingsCommands;
 
 // The application: owns the receiver's state, the link, the profile and the
@@ -49,6 +50,7 @@ public:
     ReceiveThread& Receiver() { return receiver; }
     const StartupSettings& Settings() const { return settings; }
     SettingsCommands& SettingsDialogs() const { return *settingsCommands; }
+    ResetCommands& Resets() const { return *resetCommands; }
 
 private:
     void OpenReceiver();
@@ -69,4 +71,5 @@ private:
     std::unique_ptr<CMainFrame> frame;
     std::optional<AppContext> context;
     SettingsCommands* settingsCommands = nullptr; // owned by the main window
+    ResetCommands* resetCommands = nullptr;       // likewise
 };

@@ -12,6 +12,7 @@
 #include "support/SimProcess.h"
 #include "views/monitor/CCommandMonitorView.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDateTime>
 #include <QSettings>
@@ -172,7 +173,8 @@ TEST_F(ViewerAppTest, StartUpSendsTheStoredStringsThenReadsAgain) {
 }
 
 // Choosing the simulator's link in the Communications dialog starts data
-// flowing within the settling time, and a new speed reopens the port.
+// flowing within the settling time (and the resets become possible), and a
+// new speed reopens the port.
 TEST_F(ViewerAppTest, PortChosenInTheDialogWorksAtOnce) {
     SetProfile("Serial Port Commmunications/Port", dir.filePath("nothing-here"));
     auto app = Start();
@@ -192,8 +194,11 @@ TEST_F(ViewerAppTest, PortChosenInTheDialogWorksAtOnce) {
         };
         app->MainFrame().Action(Command::Communications)->trigger();
     };
+    QAction* hotStart = app->MainFrame().Action(Command::HotStart);
+    EXPECT_FALSE(hotStart->isEnabled()) << "no port open: nothing to reset";
     choose(link, "38400");
     EXPECT_EQ(app->Port().DevicePath(), link.toStdString());
+    EXPECT_TRUE(WaitForUi([&] { return hotStart->isEnabled(); }, 1000ms));
     EXPECT_TRUE(WaitForUi([&] { return app->State().GetPositionUpdateCount() > 0; }, 3000ms));
     EXPECT_EQ(app->Profile().GetString("Serial Port Commmunications", "Port", ""),
               link.toStdString());
