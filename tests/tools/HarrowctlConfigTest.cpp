@@ -55,9 +55,9 @@ TEST(HarrowctlConfig, SendsInOrderAndPrintsTheReceiversReplies) {
         {"--send '$PZEKS,MASK,7' --query MASK",
          0,
          {Reply("$PZEKR,MASK,OK"), Reply("$PZEKR,MASK,7")}},
-        {"--query FOO --query VER",
+        {"--query 'F\"OO' --query VER", // the reply's quote JSON-escaped
          1,
-         {Reply("$PZEKR,FOO,ERR,UNKNOWN"), Reply("$PZEKR,VER,HVSIM,1.0.0")}},
+         {Reply("$PZEKR,F\\\"OO,ERR,UNKNOWN"), Reply("$PZEKR,VER,HVSIM,1.0.0")}},
         {"--query VER --apply " + bad.path, 2, {}},
         {"--apply " + tenLines.path, 0, tenReplies},
         {"--query VER --wait x", 2, {}},
