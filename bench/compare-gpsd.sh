@@ -2,7 +2,7 @@
 # Times gpsd's batch decoder (gpsdecode) and ours on the same bytes, in the
 # same run, and prints the throughput ratios:
 #  - in-process: our framing plus decoding (nmea-bench) against gpsdecode;
-#  - whole program: nmea-inspect, which also writes JSON lines, against
+#  - whole program: harrowctl inspect, which also writes JSON lines, against
 #    gpsdecode, which does the same.
 # Usage: bench/compare-gpsd.sh [BUILD_DIR]
 set -euo pipefail
@@ -57,10 +57,10 @@ for name, label, key in (("one-hertz-mix", "1 Hz mix", "OneHertzMix"),
             f.write(data)
     mb = os.path.getsize(big) / 1e6
     gpsd = mb / best_of(["gpsdecode"], big)
-    ours = mb / best_of([f"{build}/tools/nmea-inspect", "-"], big)
+    ours = mb / best_of([f"{build}/tools/harrowctl", "inspect", "-"], big)
     print(f"{label} ({mb:.1f} MB):")
     print(f"  gpsdecode                     {gpsd:8.1f} MB/s")
-    print(f"  nmea-inspect (JSON out)       {ours:8.1f} MB/s   ratio {ours / gpsd:5.1f}x")
+    print(f"  harrowctl inspect (JSON out)  {ours:8.1f} MB/s   ratio {ours / gpsd:5.1f}x")
     if key in inprocess:
         print(f"  framing + decoding in process {inprocess[key]:8.1f} MB/s   "
               f"ratio {inprocess[key] / gpsd:5.1f}x")

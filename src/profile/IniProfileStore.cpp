@@ -30,9 +30,25 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-// A value as Qt writes it: quoted stretches, backslash escapes, and a
-// doubled '@' for text that starts with one.
+// A character Qt wrote as a number ("\x1b", "\0"): a UTF-16 unit, kept as UTF-8.
+void AppendCodeUnit(std::string& out, unsigned unit) {
+    if (unit < 0x80) {
+        out += static_cast<char>(unit);
+    } else if (unit < 0x800) {
+        out += static_cast<char>(0xC0 | (unit >> 6));
+        out += static_cast<char>(0x80 | (unit & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (unit >> 12));
+        out += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (unit & 0x3F));
+    }
+}
+
+// A value as Qt writes it: quoted stretches, backslash escapes (control
+// characters by name or as hex "\x1" or octal "\0"), and a doubled '@' for
+// text that starts with one.
 std::string UnescapeValue(std::string_view value) {
+    constexpr std::string_view kNamed = "abfnrtv", kNamedAs = "\a\b\f\n\r\t\v";
     std::string out;
     for (size_t i = 0; i < value.size(); ++i) {
         const char c = value[i];
@@ -42,7 +58,19 @@ std::string UnescapeValue(std::string_view value) {
             continue;
         }
         const char next = value[++i];
-        out += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
+        const bool hex = next == 'x' && i + 1 < value.size() && HexDigitValue(value[i + 1]) >= 0;
+        if (hex || (next >= '0' && next <= '7')) {
+            const unsigned base = hex ? 16 : 8;
+            unsigned unit = hex ? 0 : static_cast<unsigned>(next - '0');
+            for (int d; i + 1 < value.size() && (d = HexDigitValue(value[i + 1])) >= 0 &&
+                        static_cast<unsigned>(d) < base;
+                 ++i)
+                unit = (unit * base + static_cast<unsigned>(d)) & 0xFFFF;
+            AppendCodeUnit(out, unit);
+            continue;
+        }
+        const size_t named = kNamed.find(next);
+        out += named == std::string_view::npos ? next : kNamedAs[named];
     }
     if (out.starts_with("@@")) out.erase(0, 1);
     return out;

@@ -141,7 +141,7 @@ TEST_F(ReceiveThreadTest, DemoPlaybackPacesAndLoops) {
     capture += kGga;
     const TempFile file("pace", capture);
     ASSERT_EQ(port.OpenDemoFile(file.path), 0);
-    port.WriteString("ignored");
+    EXPECT_FALSE(port.WriteString("ignored"));
     receive.Settings().demoMode = 1;
     const auto start = std::chrono::steady_clock::now();
     receive.Start(0ms);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace {
 
 TEST(ReceiverPort, DeviceNamesFromPortValuesAndTheNetworkPortOpensNothing) {
@@ -60,7 +62,7 @@ TEST(ReceiverPort, WritesReachTheReceiverAndReadsEndWhenTheLineIsQuiet) {
     RecordingMessages messages;
     CReceiverPort port(messages);
     ASSERT_EQ(port.Open(pty.Path(), 115200), 0);
-    port.WriteString("$PZEKQ,VERS\r\n");
+    EXPECT_TRUE(port.WriteString("$PZEKQ,VERS\r\n"));
     EXPECT_EQ(pty.Receive(1000), "$PZEKQ,VERS\r\n");
 
     char buffer[1000];
@@ -77,6 +79,27 @@ TEST(ReceiverPort, WritesReachTheReceiverAndReadsEndWhenTheLineIsQuiet) {
 
     pty.Unplug();
     EXPECT_EQ(port.Read(buffer, sizeof buffer).status, CReceiverPort::ReadStatus::Gone);
+}
+
+// A receiver that reads late still gets every byte, in order; one that stops
+// reading makes the write fail rather than lose bytes unnoticed.
+TEST(ReceiverPort, WritesWaitForASlowReceiverAndReportOneThatStopsReading) {
+    TestPty pty;
+    RecordingMessages messages;
+    CReceiverPort port(messages);
+    ASSERT_EQ(port.Open(pty.Path(), 115200), 0);
+    std::string text, received;
+    for (int i = 0; text.size() < 200000; ++i)
+        text += std::to_string(i) + ",";
+    std::thread reader([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        for (std::string part; received.size() < text.size(); received += part)
+            if ((part = pty.Receive(3000)).empty()) break;
+    });
+    EXPECT_TRUE(port.WriteString(text));
+    reader.join();
+    EXPECT_EQ(received, text);
+    EXPECT_FALSE(port.WriteString(text)); // nobody reads any more
 }
 
 } // namespace

@@ -23,8 +23,8 @@ struct Decoded {
 
 Decoded Inspect(const fs::path& input, const std::string& extra = "") {
     const fs::path out = fs::temp_directory_path() / ("inspect-" + input.filename().string());
-    const std::string command = std::string(HV_BINARY_DIR) + "/tools/nmea-inspect " + extra + " '" +
-                                input.string() + "' > '" + out.string() + "'";
+    const std::string command = std::string(HV_BINARY_DIR) + "/tools/harrowctl inspect " + extra +
+                                " '" + input.string() + "' > '" + out.string() + "'";
     Decoded decoded;
     const bool ran = std::system(command.c_str()) == 0;
     std::ifstream in(out);
@@ -44,7 +44,7 @@ void ExpectLogReplays(const fs::path& capture) {
     const Decoded live = Inspect(capture, "--log '" + log.string() + "'");
     const Decoded replayed = Inspect(log);
     fs::remove(log);
-    ASSERT_GE(live.checksumErrors, 0) << "nmea-inspect failed";
+    ASSERT_GE(live.checksumErrors, 0) << "harrowctl inspect failed";
     EXPECT_EQ(replayed.lines, live.lines);
     EXPECT_LE(replayed.checksumErrors, live.checksumErrors);
 }

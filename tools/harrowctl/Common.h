@@ -1,0 +1,41 @@
+#pragma once
+
+#include "link/MessageSink.h"
+
+#include <string>
+#include <string_view>
+
+class IniProfileStore;
+
+// What every subcommand shares: exit statuses, messages, option values.
+namespace harrowctl {
+
+constexpr int kDone = 0;
+constexpr int kJobFailed = 1; // the receiver refused, a log failed part way
+constexpr int kBadUsage = 2;  // bad option, input file or port
+
+int Inspect(int argc, char** argv); // argv[0] is the subcommand's name
+int Config(int argc, char** argv);
+
+// "harrowctl: " and the text, on standard error.
+void Complain(std::string_view text);
+
+// A tool has no message boxes: what the user must see goes to standard error.
+class StderrMessages : public MessageSink {
+public:
+    void ShowMessage(std::string_view text, std::string_view, MessageIcon) override {
+        Complain(text);
+    }
+};
+
+// The text as a JSON string, quotes included. Bytes that are not UTF-8 are
+// taken as Latin-1, so the line stays valid JSON whatever the receiver sent.
+std::string JsonString(std::string_view text);
+
+// A speed the serial port can be set to; false (and a complaint) otherwise.
+bool ParseBaud(std::string_view text, unsigned& baud);
+
+// Loads --profile FILE; false (and a complaint) when it cannot be read.
+bool LoadProfile(const std::string& path, IniProfileStore& profile);
+
+} // namespace harrowctl
