@@ -13,7 +13,7 @@ using namespace std::string_literals;
 const std::string kRxid = "$PZEKS,RXID,0\r\n";
 
 std::vector<std::string> Commands(const GpsFileRead& read) {
-    return {read.slots.begin(), read.slots.begin() + read.count};
+    return {read.rawStrings.begin(), read.rawStrings.begin() + read.count};
 }
 
 std::string Lines(int count) {

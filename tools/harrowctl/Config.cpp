@@ -172,7 +172,7 @@ private:
 bool Send(CReceiverPort& port, const Command& command, int model) {
     if (command.kind == Command::Kind::Apply) {
         StderrProgress progress(command.text);
-        const size_t sent = SendInitStrings(port, model, command.file.slots, &progress);
+        const size_t sent = SendInitStrings(port, model, command.file.rawStrings, &progress);
         if (sent == static_cast<size_t>(command.file.count)) return true;
         Complain(command.text + ": only " + std::to_string(sent) + " of " +
                  std::to_string(command.file.count) + " commands went out whole");
