@@ -61,6 +61,11 @@ bool CDocument::Save() {
 
 bool CDocument::SaveAs(const std::string& path) {
     std::string error;
+    if (IsExport(path)) {
+        const bool written = Write(path, error);
+        if (!written) ReportError(error);
+        return written;
+    }
     return Finish(Write(path, error), path, error);
 }
 

@@ -63,6 +63,9 @@ signals:
     void modifiedChanged(bool modified);
 
 protected:
+    // A path that Save As exports to (another format): written, but the
+    // document keeps its own path and modified flag.
+    virtual bool IsExport(const std::string& /*path*/) const { return false; }
     virtual bool Read(const std::string& path, std::string& error);
     virtual bool Write(const std::string& path, std::string& error);
 

@@ -24,7 +24,7 @@ constexpr std::optional<DocumentFileType> FileTypeOf(WindowType type) {
     case WindowType::Survey:
         return DocumentFileType{".pth", "Path Files (*.pth)"};
     case WindowType::Ttff:
-        return DocumentFileType{".ttf", "TTFF Files (*.ttf)"};
+        return DocumentFileType{".ttf", "TTFF Files (*.ttf);;CSV Files (*.csv)"};
     default:
         return std::nullopt;
     }

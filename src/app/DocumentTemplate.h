@@ -32,8 +32,15 @@ public:
     }
     QWidget* NewContent(CDocument& document) const { return createContent(document); }
 
+    // Asked before every new window of this type, however it is opened (a
+    // menu, New, a saved layout, a file): false opens none.
+    using OpenCheck = std::function<bool()>;
+    void SetOpenCheck(OpenCheck check) { openCheck = std::move(check); }
+    bool MayOpen() const { return !openCheck || openCheck(); }
+
 private:
     WindowType type;
     CreateDocument createDocument;
     CreateContent createContent;
+    OpenCheck openCheck;
 };

@@ -33,6 +33,7 @@ CChildFrame* WindowManager::Open(WindowType type, const WindowPlacement* placeme
     const auto found = templates.find(type);
     if (found == templates.end()) return nullptr;
     const DocumentTemplate& maker = found->second;
+    if (!maker.MayOpen()) return nullptr;
 
     std::unique_ptr<CDocument> document = maker.NewDocument(services);
     document->SetTitle(maker.Title());
