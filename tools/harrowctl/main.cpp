@@ -110,6 +110,10 @@ int main(int argc, char** argv) {
         Usage(stdout);
         return harrowctl::kDone;
     }
+    if (sub == "--version") {
+        std::printf("harrowctl %s\n", HV_VERSION);
+        return harrowctl::kDone;
+    }
     if (!sub.empty()) harrowctl::Complain("unknown subcommand " + sub);
     Usage(stderr);
     return harrowctl::kBadUsage;
