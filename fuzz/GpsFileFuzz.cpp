@@ -19,11 +19,11 @@ void ReadOne(std::string_view file) {
     const GpsFileRead read = ParseGpsFile(file);
     Check(read.count >= 0 && read.count <= kInitStringSlots && (read.Ok() || read.count == 0));
     for (int i = 0; i < kInitStringSlots; ++i)
-        Check(read.slots[static_cast<size_t>(i)].empty() == (i >= read.count));
+        Check(read.rawStrings[static_cast<size_t>(i)].empty() == (i >= read.count));
     if (!read.Ok()) return;
     std::string saved, error;
-    Check(EncodeGpsFile(read.slots, saved, error));
-    Check(ParseGpsFile(saved).slots == read.slots);
+    Check(EncodeGpsFile(read.rawStrings, saved, error));
+    Check(ParseGpsFile(saved).rawStrings == read.rawStrings);
 }
 
 // The input cut at '|' into strings as a profile might hold them.
@@ -39,7 +39,7 @@ void SaveOne(std::string_view input) {
     if (!EncodeGpsFile(slots, bytes, error)) return Check(!error.empty());
     const GpsFileRead read = ParseGpsFile(bytes);
     Check(read.Ok() &&
-          std::vector<std::string>(read.slots.begin(), read.slots.begin() + read.count) == kept);
+          std::vector<std::string>(read.rawStrings.begin(), read.rawStrings.begin() + read.count) == kept);
 }
 
 } // namespace
