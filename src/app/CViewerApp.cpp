@@ -35,7 +35,7 @@ bool CViewerApp::InitInstance() {
     frame = std::make_unique<CMainFrame>(state, *profile, receiver, registry,
                                          DocumentServices{messages, prompts});
     context.emplace(AppContext{state, *profile, DocumentServices{messages, prompts}, port, receiver,
-                               frame.get()});
+                               ttff, truth, frame.get()});
     RegisterWindowTemplates(frame->Windows(), *context);
     frame->UpdateCommands();
 

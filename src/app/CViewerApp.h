@@ -11,6 +11,8 @@
 #include "link/ReceiverPort.h"
 #include "nmea/DecodeSettings.h"
 #include "nmea/ReceiverState.h"
+#include "survey/TruthPosition.h"
+#include "ttff/TtffMilestones.h"
 
 #include <chrono>
 #include <memory>
@@ -49,6 +51,7 @@ public:
     CReceiverPort& Port() { return port; }
     ReceiveThread& Receiver() { return receiver; }
     const StartupSettings& Settings() const { return settings; }
+    TtffSettings& Ttff() { return ttff; }
     SettingsCommands& SettingsDialogs() const { return *settingsCommands; }
     ResetCommands& Resets() const { return *resetCommands; }
 
@@ -68,6 +71,8 @@ private:
     ReceiveThread receiver;
     DocumentRegistry registry;
     StartupSettings settings;
+    TtffSettings ttff;
+    TruthPosition truth;
     std::unique_ptr<CMainFrame> frame;
     std::optional<AppContext> context;
     SettingsCommands* settingsCommands = nullptr; // owned by the main window

@@ -6,10 +6,12 @@
 #include "views/navigation/NavigationTemplate.h"
 #include "views/signal/SignalQualityTemplate.h"
 #include "views/skyplot/SkyPlotTemplate.h"
+#include "views/ttff/TtffTemplate.h"
 
 void RegisterWindowTemplates(WindowManager& windows, AppContext& context) {
     windows.AddTemplate(MakeSignalQualityTemplate(context));
     windows.AddTemplate(MakeSkyPlotTemplate(context));
     windows.AddTemplate(MakeNavigationTemplate(context));
     windows.AddTemplate(MakeCommandMonitorTemplate(context));
+    windows.AddTemplate(MakeTtffTemplate(context));
 }

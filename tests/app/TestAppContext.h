@@ -10,6 +10,8 @@
 #include "link/ReceiverPort.h"
 #include "nmea/DecodeSettings.h"
 #include "nmea/ReceiverState.h"
+#include "survey/TruthPosition.h"
+#include "ttff/TtffMilestones.h"
 
 struct TestAppContext {
     ReceiverState state;
@@ -19,5 +21,7 @@ struct TestAppContext {
     DecodeSettings decode;
     CReceiverPort port{sink};
     ReceiveThread receiver{state, port, decode, sink};
-    AppContext context{state, profile, {sink, prompts}, port, receiver};
+    TtffSettings ttff;
+    TruthPosition truth;
+    AppContext context{state, profile, {sink, prompts}, port, receiver, ttff, truth};
 };
