@@ -15,7 +15,9 @@ constexpr int k2D100m = 2;
 constexpr int k3D100m = 3;
 constexpr int k2D50m = 4;
 constexpr int k3D50m = 5;
-constexpr int k3SV = 6; // then 4SV, 5SV
+constexpr int k3SV = 6;
+constexpr int k4SV = 7;
+constexpr int k5SV = 8;
 
 constexpr std::array<std::string_view, kMilestones> kMilestoneLabels{
     "2D-10km", "2D-600m", "2D-100m", "3D-100m", "2D-50m", "3D-50m", "3SV", "4SV", "5SV"};

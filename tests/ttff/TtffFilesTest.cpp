@@ -1,0 +1,3 @@
+#include "ttff/TtffResults.h"
+
+#include <gtest/gtest.h>
