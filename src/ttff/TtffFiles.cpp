@@ -178,9 +178,14 @@ std::string EncodeTtf(const TtffData& d) {
 
 TtfDecoded DecodeTtf(std::string_view bytes) {
     TtfDecoded out;
-    if (bytes.size() != kTtfFileSize) {
+    if (bytes.size() < kTtfFileSize) {
         out.error = "not a TTFF results file: " + std::to_string(bytes.size()) +
                     " bytes where a .ttf file has " + std::to_string(kTtfFileSize);
+        return out;
+    }
+    if (bytes.size() > kTtfFileSize) {
+        out.error = "not a TTFF results file: longer than the " + std::to_string(kTtfFileSize) +
+                    " bytes of a .ttf file";
         return out;
     }
     Reader r(bytes);
