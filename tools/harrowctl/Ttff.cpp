@@ -100,6 +100,7 @@ bool Apply(const std::string& arg, const std::string& value, Options& o) {
         if (!ParseBaud(value, baud)) return false;
         o.baud = baud;
     } else if (arg == "--mode") {
+        o.mode = kModeNone;
         for (int mode : {kModeHot, kModeWarm, kModeCold})
             if (value == TtffModeName(mode)) o.mode = mode;
         if (o.mode == kModeNone) Complain("--mode " + value + ": hot, warm or cold");
