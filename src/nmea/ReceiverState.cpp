@@ -192,6 +192,12 @@ void ReceiverState::ClearFix() {
     w.Nav().latitude = 0;
     w.Nav().longitude = 0;
     w.Nav().altitude = 0;
+    // Receivers leave these fields empty until they fix again, so without
+    // this a value from before a reset would look like the new fix's.
+    w.Nav().horizontalError = 0;
+    w.Nav().verticalError = 0;
+    for (SatelliteInfo& row : w.Sat().satellites)
+        row.snrAux = row.usedInFix = 0;
 }
 
 int ReceiverState::GetEphemerisNotice(int prn) const {

@@ -148,7 +148,8 @@ public:
     // while that many are queued, further replies are lost.
     void PostReply(std::string_view sentence);
 
-    // Zeroes satellites in view, fix mode and position (before a test reset).
+    // Zeroes satellites in view, fix mode, position, the error estimates and
+    // each satellite's signal and use in the fix (before a test reset).
     void ClearFix();
 
     // Single-word flags and counters, no lock.

@@ -8,20 +8,26 @@
 namespace {
 
 // The reply queue: the framer's test.
-TEST(ReceiverState, ClearFixZeroesOnlyPositionModeAndSatelliteCount) {
+TEST(ReceiverState, ClearFixZeroesTheFixButNotTheSky) {
     ReceiverState state;
     {
         StateWriter w(state, StateGroup::Nav | StateGroup::Sat | StateGroup::Dop);
-        w.Nav() = {.latitude = 1, .longitude = 2, .altitude = 3, .fixQuality = 1, .hour = 4};
+        w.Nav() = {.latitude = 1,
+                   .longitude = 2,
+                   .altitude = 3,
+                   .fixQuality = 1,
+                   .hour = 4,
+                   .horizontalError = 5,
+                   .verticalError = 6};
         w.Sat().satellitesInView = 7;
-        w.Sat().satellites[0].prn = 5;
+        w.Sat().satellites[0] = {.prn = 5, .snr = 40, .snrAux = 40, .usedInFix = 1};
         w.Dop() = {.pdop = 1.5, .fixMode = 3};
     }
     state.ClearFix();
     EXPECT_EQ(state.CopyNav(), (NavGroup{.fixQuality = 1, .hour = 4}));
     EXPECT_EQ(std::tuple(state.GetSatellitesInView(), state.GetFixMode(), state.GetPDOP(),
-                         state.CopySat().satellites[0].prn),
-              std::tuple(0, 0, 1.5, 5));
+                         state.CopySat().satellites[0]),
+              std::tuple(0, 0, 1.5, SatelliteInfo{.prn = 5, .snr = 40}));
 }
 
 // A lock that is never released must not hang readers or writers forever:

@@ -34,7 +34,7 @@ TEST(CommandLine, OptionsAreCheckedAndApplied) {
     for (const char* good :
          {"", "--noise=0.5 --satellites 14 --mask 10 --mask-sector 90-180:40 --start cold",
           "--ttff-cold 60 --ttff-spread 0 --loader-code 7@1 --bad-checksum-rate 0.1",
-          "--silent --drop-replies --no-polyn --seed 9"})
+          "--silent --drop-replies --no-polyn --ignore-resets --no-estimates --seed 9"})
         EXPECT_TRUE(Parse(good, o)) << good;
     for (const char* bad : {"--position 48,11", "--satellites 15", "--speed 0", "--start lukewarm",
                             "--loader-code 3", "--loader-code 3@0", "--bad-checksum-rate 1.5",

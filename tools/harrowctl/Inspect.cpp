@@ -14,9 +14,7 @@
 #include "nmea/ReceiverState.h"
 #include "profile/IniProfileStore.h"
 
-#include <atomic>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -100,22 +98,6 @@ std::optional<int> ParseArgs(int argc, char** argv, Options& o) {
     return std::nullopt;
 }
 
-std::atomic<bool> interrupted{false};
-
-void OnInterrupt(int) {
-    interrupted = true;
-}
-
-// Ctrl-C (or a TERM) ends a live session with its summary. No SA_RESTART: a
-// wait for data notices at once.
-void CatchInterrupts() {
-    struct sigaction action {};
-    action.sa_handler = OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-}
-
 } // namespace
 
 int Inspect(int argc, char** argv) {
@@ -185,9 +167,9 @@ int Inspect(int argc, char** argv) {
         if (std::ferror(in)) readError = errno ? errno : EIO;
         if (in != stdin) std::fclose(in);
     } else {
-        while (!interrupted && !gone) {
+        while (!Interrupted() && !gone) {
             const auto [status, n] =
-                port.Read(buffer, sizeof buffer, [] { return !interrupted.load(); });
+                port.Read(buffer, sizeof buffer, [] { return !Interrupted(); });
             decode(std::string_view(buffer, n));
             gone = status == CReceiverPort::ReadStatus::Gone;
         }

@@ -6,7 +6,9 @@
 #include "profile/IniProfileStore.h"
 
 #include <array>
+#include <atomic>
 #include <charconv>
+#include <csignal>
 #include <cstdio>
 #include <string>
 
@@ -73,6 +75,25 @@ bool ParseBaud(std::string_view text, unsigned& baud) {
     return false;
 }
 
+namespace {
+std::atomic<bool> interrupted{false};
+void OnInterrupt(int) {
+    interrupted = true;
+}
+} // namespace
+
+void CatchInterrupts() {
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+bool Interrupted() {
+    return interrupted.load();
+}
+
 bool LoadProfile(const std::string& path, IniProfileStore& profile) {
     if (profile.Load(path)) return true;
     Complain(profile.ErrorString());
@@ -93,10 +114,13 @@ void Usage(std::FILE* to) {
                "  inspect   decode a capture or a live port: fix, sky and summary lines\n"
                "  config    send queries, raw commands and .gps files to a receiver; its\n"
                "            replies as JSON lines\n"
+               "  ttff      unattended TTFF tests: resets the receiver again and again and\n"
+               "            times each fix and acquisition milestone; a JSON line per\n"
+               "            test, a summary, .ttf and CSV files\n"
                "\n"
                "'harrowctl SUBCOMMAND --help' lists a subcommand's options. Exit status: 0\n"
-               "done, 1 the job failed (the receiver refused a command), 2 bad usage, input\n"
-               "or port.\n",
+               "done, 1 the job failed (the receiver refused a command, a test failed), 2 bad\n"
+               "usage, input or port.\n",
                to);
 }
 
@@ -106,6 +130,7 @@ int main(int argc, char** argv) {
     const std::string sub = argc > 1 ? argv[1] : "";
     if (sub == "inspect") return harrowctl::Inspect(argc - 1, argv + 1);
     if (sub == "config") return harrowctl::Config(argc - 1, argv + 1);
+    if (sub == "ttff") return harrowctl::Ttff(argc - 1, argv + 1);
     if (sub == "--help" || sub == "-h") {
         Usage(stdout);
         return harrowctl::kDone;

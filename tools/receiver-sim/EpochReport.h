@@ -31,6 +31,7 @@ struct EpochReport {
     double heading = 0;
     double horizontalError = 0; // estimates, metres
     double verticalError = 0;
+    bool estimates = true; // false: the estimate fields are sent empty
     double pdop = 0;
     double hdop = 0;
     double vdop = 0;

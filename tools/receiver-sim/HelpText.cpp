@@ -40,6 +40,9 @@ Faults:
   --drop-replies           carry out commands but send no $PZEKR replies
   --loader-code CODE@N     answer ~CODE to the N-th S-record; repeatable
   --no-polyn               no $POLYN notices after a reset
+  --ignore-resets          answer reset commands with OK but do not restart
+  --no-estimates           leave the error estimates of $POLYP and RRE
+                           empty, as receivers without them do
 Other:
   --verbose                report clients and input on standard error
   --help                   this text

@@ -60,7 +60,10 @@ std::string EpochFrames(const EpochReport& r) {
                .PutSigned(fix ? std::llround(r.latitude * 1e7) : 0, 4)
                .PutSigned(fix ? std::llround(r.longitude * 1e7) : 0, 4)
                .PutSigned(fix ? std::llround(r.height * 100) : 0, 4)
-               .Put(fix ? static_cast<uint64_t>(std::min(65535.0, r.horizontalError * 10)) : 0, 2)
+               .Put(fix && r.estimates
+                        ? static_cast<uint64_t>(std::min(65535.0, r.horizontalError * 10))
+                        : 0,
+                    2)
                .Finish();
     for (const SatReport& s : r.satellites) {
         const unsigned flags = (s.tracked ? 1u : 0u) | (s.used ? 2u : 0u);

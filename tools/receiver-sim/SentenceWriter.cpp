@@ -87,11 +87,16 @@ std::string Polyt(const EpochReport& r, const std::string& time, const std::stri
                   static_cast<unsigned long long>(r.receiverMilliseconds));
 }
 
+// The horizontal and vertical error estimates: two fields, empty without them.
+std::string EstimateFields(const EpochReport& r) {
+    return r.estimates ? Format("%.1f,%.1f", r.horizontalError, r.verticalError) : ",";
+}
+
 std::string Polyp(const EpochReport& r, const std::string& time) {
     if (r.status == NavStatus::NoFix) return "POLYP," + time + ",,,,,,NF" + std::string(11, ',');
     const char* status = r.status == NavStatus::Fix3D ? "G3" : "G2";
-    return Format("POLYP,%s,%s,%.1f,%s,%.1f,%.1f,%.1f,%.1f,0,,%.1f,%.1f,%.1f,,", time.c_str(),
-                  PositionFields(r).c_str(), r.height, status, r.horizontalError, r.verticalError,
+    return Format("POLYP,%s,%s,%.1f,%s,%s,%.1f,%.1f,0,,%.1f,%.1f,%.1f,,", time.c_str(),
+                  PositionFields(r).c_str(), r.height, status, EstimateFields(r).c_str(),
                   r.speedKmh, r.heading, r.hdop, r.vdop, r.pdop);
 }
 
@@ -114,7 +119,7 @@ std::string Rre(const EpochReport& r) {
     for (const SatReport& s : r.satellites) {
         if (s.used) body += Format(",%02d,%.1f", s.prn, s.residual);
     }
-    return body + Format(",%.1f,%.1f", r.horizontalError, r.verticalError);
+    return body + "," + EstimateFields(r);
 }
 
 // The interference monitor's level, here the weakest signal in the fix, so

@@ -53,6 +53,8 @@ struct SimConfig {
     bool silent = false;
     bool dropReplies = false;
     bool noPolyn = false;
+    bool ignoreResets = false; // reset commands answered but not carried out
+    bool noEstimates = false;  // error estimate fields left empty
     double badChecksumRate = 0;
     std::vector<LoaderFault> loaderFaults;
 };

@@ -50,8 +50,9 @@ std::string SimReceiver::OnInput(std::string_view bytes) {
 }
 
 std::string SimReceiver::RunEpoch() {
-    const EpochReport report =
+    EpochReport report =
         fix.Build(now, config.startUtc + nextEpoch, sky.Positions(), settings.ElevationMask());
+    report.estimates = !config.noEstimates;
     if (output == Output::Debug) return EpochFrames(report);
     std::string out;
     for (const std::string& body : EpochSentences(report))
@@ -71,7 +72,7 @@ void SimReceiver::HandleLine(std::string_view line, std::string& out) {
             out += Sentence(reply);
     }
     if (command.debug) output = *command.debug ? Output::Debug : Output::Nmea;
-    if (command.reset) Restart(*command.reset, out);
+    if (command.reset && !config.ignoreResets) Restart(*command.reset, out);
     if (command.startLoader) out += loader.Start();
 }
 

@@ -1,0 +1,239 @@
+// The TTFF window's files and texts: .ttf bytes, CSV exports, the debug
+// file's lines and the report.
+
+#include "support/Files.h"
+
+#include "nmea/CoordinateFormat.h"
+#include "profile/MemoryProfileStore.h"
+#include "ttff/TtffDebugFile.h"
+#include "ttff/TtffFiles.h"
+#include "ttff/TtffReport.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <clocale>
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// A .ttf file put together byte by byte from the offsets of the format.
+struct Bytes {
+    Bytes& F64(size_t at, double v) { return Put(at, std::bit_cast<uint64_t>(v), 8); }
+    Bytes& I32(size_t at, int32_t v) { return Put(at, static_cast<uint32_t>(v), 4); }
+    Bytes& Put(size_t at, uint64_t u, size_t size) {
+        for (size_t i = 0; i < size; ++i)
+            text[at + i] = static_cast<char>((u >> (8 * i)) & 0xFF);
+        return *this;
+    }
+    std::string text = std::string(kTtfFileSize, '\0');
+};
+
+// Two 2D-10km results (12 s, 13 s), 3D-50m shown at 40.25 s, one 5SV
+// acquisition after 3.5 s at 7.5 m, from a warm test.
+Bytes Fixture() {
+    return Bytes()
+        .F64(0, 12.5)
+        .F64(40, 40.25)
+        .F64(48, 12)
+        .F64(96, 13)
+        .F64(144, 12.5)
+        .F64(192, 25)
+        .I32(240, 2)
+        .I32(264, 2)
+        .F64(284, 7)                  // CEP 95 % of 5SV
+        .F64(308, 7)                  // CEP 68 %
+        .F64(332, 3.5)                // minimum
+        .F64(356, 3.5)                // maximum
+        .F64(380, 7.5)                // largest accuracy
+        .F64(404, 3.5)                // mean
+        .F64(428, 3.5)                // total
+        .I32(436 + 7 * 36 + 8 * 4, 1) // bin 7 of the 5SV accuracies
+        .I32(436 + 12 * 36, 1)        // bins 12 and 13 of 2D-10km
+        .I32(436 + 13 * 36, 1);
+}
+
+TtffData FixtureData() {
+    TtffData d;
+    d.fixTime[k2D10km] = 12.5;
+    d.fixTime[k3D50m] = 40.25;
+    d.fixMin[0] = 12;
+    d.fixMax[0] = 13;
+    d.fixMean[0] = 12.5;
+    d.fixTotal[0] = 25;
+    d.fixCount[0] = 2;
+    d.savedMode = kModeWarm;
+    d.acqCep95[2] = d.acqCep68[2] = 7;
+    d.acqMin[2] = d.acqMax[2] = d.acqMean[2] = d.acqTotal[2] = 3.5;
+    d.acqMaxAccuracy[2] = 7.5;
+    d.accuracyHistogram[2][7] = 1;
+    d.fixHistogram[0][12] = d.fixHistogram[0][13] = 1;
+    return d;
+}
+
+TEST(TtfFile, ReadsAndWritesEveryFieldInPlace) {
+    const TempFile file("read", Fixture().text);
+    TtffData read;
+    std::string error;
+    ASSERT_TRUE(ReadTtfFile(file.path, read, error)) << error;
+    EXPECT_EQ(read, FixtureData());
+    EXPECT_EQ(EncodeTtf(FixtureData()), Fixture().text);
+    const TempFile saved("saved");
+    ASSERT_TRUE(WriteTtfFile(saved.path, read, error)) << error;
+    EXPECT_EQ(ReadFile(saved.path), Fixture().text);
+}
+
+TEST(TtfFile, MalformedFilesAreRefusedWhole) {
+    const struct {
+        std::function<void(Bytes&)> spoil;
+        std::string error;
+    } cases[] = {
+        {[](Bytes& b) { b.text.pop_back(); }, "22035 bytes where a .ttf file has 22036"},
+        {[](Bytes& b) { b.text += '\0'; }, "longer than the 22036 bytes of a .ttf file"},
+        {[](Bytes& b) { b.I32(264, 9); }, "test mode 9 is not 0 to 3"},
+        {[](Bytes& b) { b.I32(240, -1); }, "2D-10km count -1 is out of range"},
+        {[](Bytes& b) { b.I32(240, 3); },
+         "2D-10km count 3 does not match its histogram (2 results)"},
+        {[](Bytes& b) { b.F64(48, NAN); }, "2D-10km times are not finite or out of range"},
+        {[](Bytes& b) { b.F64(192, 1200); },
+         "2D-10km times"}, // more than two results can add up to
+        {[](Bytes& b) { b.F64(332, -1); }, "5SV values are not finite or out of range"},
+        {[](Bytes& b) { b.I32(436 + 7 * 36 + 8 * 4, -1); },
+         "5SV accuracy histogram has a negative bin"},
+    };
+    for (const auto& c : cases) {
+        Bytes bytes = Fixture();
+        c.spoil(bytes);
+        const TempFile file("bad", bytes.text);
+        TtffData document;
+        document.fixCount[1] = 1; // what the document held stays
+        const TtffData before = document;
+        std::string error;
+        EXPECT_FALSE(ReadTtfFile(file.path, document, error));
+        EXPECT_EQ(document, before);
+        EXPECT_EQ(error.find(file.path + ": "), 0u) << error;
+        EXPECT_NE(error.find(c.error), std::string::npos) << error;
+    }
+}
+
+// Under a locale with decimal commas the exports still use points.
+TEST(TtffCsv, TextIsTheSameInEveryLocale) {
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE.UTF-8 locale";
+    const struct Restore {
+        ~Restore() { std::setlocale(LC_ALL, "C"); }
+    } restore;
+    ASSERT_EQ(std::to_string(0.5), "0,500000"); // the locale is in force
+
+    std::string expected = "TTFF, 12.500000,0.000000,0.000000,0.000000,0.000000,40.250000,\n"
+                           "MIN, 12.000000,0.000000,0.000000,0.000000,0.000000,0.000000,\n"
+                           "MAX, 13.000000,0.000000,0.000000,0.000000,0.000000,0.000000,\n"
+                           "MEAN, 12.500000,0.000000,0.000000,0.000000,0.000000,0.000000,\n"
+                           "TOTAL,25.000000,0.000000,0.000000,0.000000,0.000000,0.000000,\n"
+                           "COUNT,2,0,0,0,0,0,\n"
+                           "TTFF Mode, 2,\n"
+                           "TTSA\n"
+                           "MIN,0.000000,0.000000,3.500000,\n"
+                           "MAX,0.000000,0.000000,3.500000,\n"
+                           "MEAN,0.000000,0.000000,3.500000,\n"
+                           "TOTAL,0.000000,0.000000,3.500000,\n"
+                           "MAX  Acc,0.000000,0.000000,7.500000,\n"
+                           "CEP 95%,0.000000,0.000000,7.000000,\n"
+                           "CEP 68%,0.000000,0.000000,7.000000,\n"
+                           "\n"
+                           "2D 10km,2D  600m,2D 100m,3D 100m,2D 50m, 3D 50m, 3SV, 4SV, 5SV\n";
+    for (int bin = 0; bin < 600; ++bin)
+        expected += bin == 7                 ? "0,0,0,0,0,0,0,0,1,\n"
+                    : bin == 12 || bin == 13 ? "1,0,0,0,0,0,0,0,0,\n"
+                                             : "0,0,0,0,0,0,0,0,0,\n";
+    EXPECT_EQ(TtffCsvText(FixtureData()), expected);
+
+    TtffRunRecord good{.n = 1, .mode = kModeCold, .restarted = true, .resets = 1};
+    for (int k = 0; k < kMilestones; ++k)
+        good.times[k] = 1.5 * (k + 1);
+    good.accuracies = {599, 12.25, 3};
+    const TtffRunRecord lost{.n = 2, .mode = kModeHot, .timedOut = true, .resets = 3};
+    EXPECT_EQ(TtffRunsCsvText({good, lost}),
+              "n,mode,2D-10km,2D-600m,2D-100m,3D-100m,2D-50m,3D-50m,3SV,4SV,5SV,3SV accuracy,"
+              "4SV accuracy,5SV accuracy,timed out,failed\n"
+              "1,cold,1.500,3.000,4.500,6.000,7.500,9.000,10.500,12.000,13.500,599.0,12.2,3.0,0,0\n"
+              "2,hot,,,,,,,,,,,,,1,1\n");
+    EXPECT_EQ(FormatTtffDebugLine({123456.75, {1.5, 2, 3, 4, 5, 612.25}, 1, -2, 3, 4, 5.05}),
+              "123456.8    1.5    2.0    3.0    4.0    5.0  612.2      1.0     -2.0      3.0"
+              "      4.0      5.0\r\n");
+}
+
+TEST(TtffCsv, SaveAsWritesTextOnlyForCsvNames) {
+    for (auto [path, csv] : {std::pair("r.CSV", true),
+                             {"/a/r.csv", true},
+                             {"r.csv.ttf", false},
+                             {"r.ttf", false},
+                             {"results", false},
+                             {".csv", false}})
+        EXPECT_EQ(IsCsvPath(path), csv) << path;
+}
+
+TEST(TtffReport, ShowsTheRunAsTheWindowDoes) {
+    MemoryProfileStore profile;
+    TtffReportInputs in;
+    in.gpsHour = 9;
+    in.gpsMinute = 5;
+    in.gpsSecond = 3;
+    in.status = TtffStatus::Timing;
+    in.elapsed = 12.34;
+    in.latitude = 48.1;
+    in.longitude = -11.5;
+    in.truth = {48.2, -11.4, 500, true};
+    in.error2D = 3.4;
+    in.error3D = 15.6;
+    in.fixMode = 3;
+    in.single = false;
+    in.mode = kModeWarm;
+    in.results.Load(FixtureData());
+    in.testsRun = 3;
+    in.failedTests = 1;
+    const std::string report = BuildTtffReport(in, profile);
+    const std::string expected =
+        " GPS Time:\t09:05:03\t\t\t\tElapsed Time:  12.3                "
+        "\n Lat:\t\t" +
+        FormatLatitude(48.1, profile) + "\t\tLong:  \t\t" + FormatLongitude(-11.5, profile) +
+        "\n Truth Lat\t" + FormatLatitude(48.2, profile) + "\t\tTruth Long:  \t" +
+        FormatLongitude(-11.4, profile) +
+        "\n 2D Offset:\t3    m  \t\t\t\t3D Offset:\t16   m       "
+        "\n Fix Mode: \t3D       "
+        "\n\t\t\t\t\tMULTI WARM TTFF TEST - USING TRUTH"
+        "\n\t\t 2D-10km    2D-600m    2D-100m    3D-100m     2D-50m    3D-50m"
+        "\n TTFF: \t  12.5s       0.0s       0.0s       0.0s       0.0s     40.2s   "
+        "\n MEAN: \t  12.5s       0.0s       0.0s       0.0s       0.0s      0.0s   "
+        "\n MAX: \t  13.0s       0.0s       0.0s       0.0s       0.0s      0.0s   "
+        "\n MIN: \t  12.0s       0.0s       0.0s       0.0s       0.0s      0.0s   "
+        "\n 90%: \t  12.0s       0.0s       0.0s       0.0s       0.0s      0.0s   "
+        "\n TESTS:\t     2          0          0          0          0         0   "
+        "\n FAILED:\t     1     of 3 tests run here (timed out or incomplete)"
+        "\n\t\t\t\t\tTIME TO SATELLITE ACQUISITION"
+        "\n\t\t\t3SV    \t4SV    \t5SV    "
+        "\n TTSA: \t   0.0s       0.0s       0.0s       "
+        "\n ACC: \t   0.0m       0.0m       0.0m     "
+        "\n MEAN: \t   0.0s       0.0s       3.5s     "
+        "\n MAX: \t   0.0s       0.0s       3.5s       "
+        "\n MIN: \t   0.0s       0.0s       3.5s   "
+        "\n CEP 95%:    0.0m       0.0m       7.0m     "
+        "\n CEP 68%:    0.0m       0.0m       7.0m     "
+        "\n Max Acc:    0.0m       0.0m       7.5m     ";
+    EXPECT_EQ(report, expected);
+
+    // A single cold test: no statistics of a run, no accuracies.
+    in.single = true;
+    in.mode = kModeCold;
+    in.truth.use = false;
+    in.status = TtffStatus::Pause;
+    in.pauseSeconds = 17;
+    const std::string single = BuildTtffReport(in, profile);
+    EXPECT_NE(single.find("\t\t\tPause:         Waiting for 17 secs   \n"), std::string::npos);
+    EXPECT_NE(single.find("SINGLE COLD TTFF TEST - EST ACCURACY\n"), std::string::npos);
+    for (const char* absent : {"MEAN", "90%", "FAILED", "\n ACC:", "CEP", "Truth"})
+        EXPECT_EQ(single.find(absent), std::string::npos) << absent;
+    EXPECT_EQ(TtffReportFontTenths(320), 180);
+}
+
+} // namespace
