@@ -12,12 +12,14 @@
 #include "LinkBench.h"
 #include "app/AppContext.h"
 #include "app/DocumentPrompts.h"
-#include "profile/MemoryProfileStore.h"
 #include "link/ReceiveThread.h"
 #include "link/ReceiverPort.h"
 #include "nmea/DecodeSettings.h"
 #include "nmea/NmeaChecksum.h"
 #include "nmea/ReceiverState.h"
+#include "profile/MemoryProfileStore.h"
+#include "survey/TruthPosition.h"
+#include "ttff/TtffMilestones.h"
 #include "views/monitor/CCommandMonitorDoc.h"
 #include "views/monitor/CCommandMonitorView.h"
 #include "views/monitor/CMonitorEdit.h"
@@ -102,7 +104,9 @@ int main(int argc, char** argv) {
     if (port.Open(pty.name, 115200) != 0) return 1;
     ReceiveThread receive(state, port, decode, messages);
     receive.Settings().port = pty.name;
-    AppContext context{state, profile, {messages, prompts}, port, receive};
+    TtffSettings ttff;
+    TruthPosition truth;
+    AppContext context{state, profile, {messages, prompts}, port, receive, ttff, truth};
     CCommandMonitorDoc document(context, context.services);
     CCommandMonitorView view(document);
     view.resize(800, 600);

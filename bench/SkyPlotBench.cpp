@@ -5,12 +5,14 @@
 
 #include "app/AppContext.h"
 #include "app/DocumentPrompts.h"
-#include "profile/MemoryProfileStore.h"
 #include "link/MessageSink.h"
 #include "link/ReceiveThread.h"
 #include "link/ReceiverPort.h"
 #include "nmea/DecodeSettings.h"
 #include "nmea/ReceiverState.h"
+#include "profile/MemoryProfileStore.h"
+#include "survey/TruthPosition.h"
+#include "ttff/TtffMilestones.h"
 #include "views/skyplot/CAzimuthElevationDoc.h"
 #include "views/skyplot/CAzimuthElevationView.h"
 #include "views/skyplot/CSkyPlotWnd.h"
@@ -51,7 +53,9 @@ void TickAndPaintWithFullTrails(benchmark::State& bench) {
     DecodeSettings decode;
     CReceiverPort port(messages);
     ReceiveThread receiver(state, port, decode, messages);
-    AppContext context{state, profile, {messages, prompts}, port, receiver};
+    TtffSettings ttff;
+    TruthPosition truth;
+    AppContext context{state, profile, {messages, prompts}, port, receiver, ttff, truth};
     CAzimuthElevationDoc document({messages, prompts}, profile);
     CAzimuthElevationView view(document, context);
     view.resize(450, 420); // the window's default client area

@@ -1,8 +1,8 @@
 #include "app/StartupSettings.h"
 
-#include "profile/ProfileStore.h"
 #include "link/ReceiverPort.h"
 #include "nmea/DecodeSettings.h"
+#include "profile/ProfileStore.h"
 
 #include <cctype>
 #include <climits>

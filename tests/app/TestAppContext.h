@@ -5,11 +5,11 @@
 // dialogs, and a receive thread (not started) on a closed port.
 #include "app/AppContext.h"
 #include "app/TestDocument.h"
-#include "profile/MemoryProfileStore.h"
 #include "link/ReceiveThread.h"
 #include "link/ReceiverPort.h"
 #include "nmea/DecodeSettings.h"
 #include "nmea/ReceiverState.h"
+#include "profile/MemoryProfileStore.h"
 #include "survey/TruthPosition.h"
 #include "ttff/TtffMilestones.h"
 

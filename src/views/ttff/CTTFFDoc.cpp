@@ -27,8 +27,7 @@ bool CTTFFDoc::Read(const std::string& path, std::string& error) {
 }
 
 bool CTTFFDoc::Write(const std::string& path, std::string& error) {
-    return IsCsvPath(path) ? WriteTtffCsvFile(path, data, error)
-                           : WriteTtfFile(path, data, error);
+    return IsCsvPath(path) ? WriteTtffCsvFile(path, data, error) : WriteTtfFile(path, data, error);
 }
 
 bool CTTFFDoc::IsExport(const std::string& path) const {

@@ -28,8 +28,7 @@ public:
         MessageSink& messages;
         DocumentPrompts& prompts;
     };
-    CTTFFview(CTTFFDoc& document, Links links, TtffTiming timing = {},
-              QWidget* parent = nullptr);
+    CTTFFview(CTTFFDoc& document, Links links, TtffTiming timing = {}, QWidget* parent = nullptr);
 
     const TtffController& Controller() const { return controller; }
     QString ReportText() const;

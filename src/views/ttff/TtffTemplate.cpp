@@ -28,8 +28,7 @@ DocumentTemplate MakeTtffTemplate(AppContext& context, TtffModeQuestion askMode)
                                                   context.services.messages,
                                                   context.services.prompts});
         });
-    maker.SetOpenCheck([&context, askMode] {
-        return askMode(context.ttff) && context.ttff.mode >= kModeHot;
-    });
+    maker.SetOpenCheck(
+        [&context, askMode] { return askMode(context.ttff) && context.ttff.mode >= kModeHot; });
     return maker;
 }
