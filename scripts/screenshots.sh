@@ -23,5 +23,15 @@ mkdir -p "$out"
 xvfb-run -a -s "-screen 0 1200x1000x24" \
     "$BUILD/harrowview" --profile "$work/profile.ini" \
     --screenshot "$out" --screenshot-after "$seconds"
+kill "$SIM_PID" 2>/dev/null || true
+
+# The TTFF window in a run of hot tests, in a session of its own (the resets
+# would disturb the sky plot above); only its picture is kept.
+start_sim --seed 12 --speed 20
+write_profile "$work/ttff.ini"
+xvfb-run -a -s "-screen 0 1200x1000x24" \
+    "$BUILD/harrowview" --profile "$work/ttff.ini" --ttff hot,100 \
+    --screenshot "$work/ttff" --screenshot-after "$seconds"
+cp "$work/ttff/ttff.png" "$out/ttff.png"
 rm -rf "$work"
 ls -l "$out"

@@ -22,6 +22,11 @@ std::optional<AppOptions> ParseAppOptions(const QStringList& arguments, int& exi
         QStringLiteral("port"),
         QStringLiteral("Read the receiver on PATH for this run (the saved port is kept)."),
         QStringLiteral("PATH"));
+    const QCommandLineOption ttff(
+        QStringLiteral("ttff"),
+        QStringLiteral("Open the TTFF window running TEST: hot, warm or cold, then optionally "
+                       ",single (the default), ,continuous, ,100 or ,200 (as in hot,100)."),
+        QStringLiteral("TEST"));
     QCommandLineOption exitWhenShown(
         QStringLiteral("exit-when-shown"),
         QStringLiteral("Print the time when the main window is shown, then exit."));
@@ -35,7 +40,7 @@ std::optional<AppOptions> ParseAppOptions(const QStringList& arguments, int& exi
                                        QStringLiteral("SECONDS"), QStringLiteral("8"));
     for (QCommandLineOption* hidden : {&exitWhenShown, &screenshot, &screenshotAfter})
         hidden->setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({profile, demo, port, exitWhenShown, screenshot, screenshotAfter});
+    parser.addOptions({profile, demo, port, ttff, exitWhenShown, screenshot, screenshotAfter});
 
     exitCode = 0;
     if (!parser.parse(arguments)) {
@@ -65,6 +70,26 @@ std::optional<AppOptions> ParseAppOptions(const QStringList& arguments, int& exi
         exitCode = 1;
         return std::nullopt;
     }
-    return AppOptions{parser.value(profile),       parser.value(demo),       parser.value(port),
-                      parser.isSet(exitWhenShown), parser.value(screenshot), seconds};
+    AppOptions options;
+    options.profile = parser.value(profile);
+    options.demo = parser.value(demo);
+    options.port = parser.value(port);
+    options.exitWhenShown = parser.isSet(exitWhenShown);
+    options.screenshotDir = parser.value(screenshot);
+    options.screenshotAfterSeconds = seconds;
+    if (parser.isSet(ttff)) {
+        const QStringList test = parser.value(ttff).split(',');
+        const QStringList modes{"hot", "warm", "cold"};
+        const QStringList counts{"single", "continuous", "100", "200"};
+        options.ttffMode = static_cast<int>(modes.indexOf(test.value(0))) + 1;
+        options.ttffTestCount =
+            test.size() > 1 ? static_cast<int>(counts.indexOf(test.value(1))) : 0;
+        if (options.ttffMode < 1 || options.ttffTestCount < 0 || test.size() > 2) {
+            std::fprintf(stderr, "--ttff takes hot, warm or cold, then optionally ,single, "
+                                 ",continuous, ,100 or ,200\n");
+            exitCode = 1;
+            return std::nullopt;
+        }
+    }
+    return options;
 }

@@ -36,7 +36,16 @@ bool CViewerApp::InitInstance() {
                                          DocumentServices{messages, prompts});
     context.emplace(AppContext{state, *profile, DocumentServices{messages, prompts}, port, receiver,
                                ttff, truth, frame.get()});
-    RegisterWindowTemplates(frame->Windows(), *context);
+    if (options.ttffMode > 0) {
+        RegisterWindowTemplates(
+            frame->Windows(), *context,
+            [mode = options.ttffMode, count = options.ttffTestCount](TtffSettings& chosen) {
+                chosen = {mode, count};
+                return true;
+            });
+    } else {
+        RegisterWindowTemplates(frame->Windows(), *context);
+    }
     frame->UpdateCommands();
 
     settings = ReadStartupSettings(*profile, decode);
@@ -54,6 +63,7 @@ bool CViewerApp::InitInstance() {
 
     RestoreWindowPlacements(*frame, frame->Windows(), *profile, std::nullopt);
     SendInitialisationStrings();
+    if (options.ttffMode > 0) frame->OpenWindowType(WindowType::Ttff);
     return true;
 }
 

@@ -8,10 +8,11 @@
 #include "views/skyplot/SkyPlotTemplate.h"
 #include "views/ttff/TtffTemplate.h"
 
-void RegisterWindowTemplates(WindowManager& windows, AppContext& context) {
+void RegisterWindowTemplates(WindowManager& windows, AppContext& context,
+                             TtffModeQuestion askTtffMode) {
     windows.AddTemplate(MakeSignalQualityTemplate(context));
     windows.AddTemplate(MakeSkyPlotTemplate(context));
     windows.AddTemplate(MakeNavigationTemplate(context));
     windows.AddTemplate(MakeCommandMonitorTemplate(context));
-    windows.AddTemplate(MakeTtffTemplate(context));
+    windows.AddTemplate(MakeTtffTemplate(context, std::move(askTtffMode)));
 }
