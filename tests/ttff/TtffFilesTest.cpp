@@ -31,27 +31,24 @@ struct Bytes {
 };
 
 // Two 2D-10km results (12 s, 13 s), 3D-50m shown at 40.25 s, one 5SV
-// acquisition after 3.5 s at 7.5 m, from a warm test.
+// acquisition after 3.5 s at 7.5 m (CEPs 7 m), from a warm test.
 Bytes Fixture() {
-    return Bytes()
-        .F64(0, 12.5)
-        .F64(40, 40.25)
-        .F64(48, 12)
-        .F64(96, 13)
-        .F64(144, 12.5)
-        .F64(192, 25)
-        .I32(240, 2)
-        .I32(264, 2)
-        .F64(284, 7)                  // CEP 95 % of 5SV
-        .F64(308, 7)                  // CEP 68 %
-        .F64(332, 3.5)                // minimum
-        .F64(356, 3.5)                // maximum
-        .F64(380, 7.5)                // largest accuracy
-        .F64(404, 3.5)                // mean
-        .F64(428, 3.5)                // total
-        .I32(436 + 7 * 36 + 8 * 4, 1) // bin 7 of the 5SV accuracies
-        .I32(436 + 12 * 36, 1)        // bins 12 and 13 of 2D-10km
-        .I32(436 + 13 * 36, 1);
+    struct Value {
+        size_t at;
+        double value;
+    };
+    const Value floats[] = {{0, 12.5},  {40, 40.25}, {48, 12},  {96, 13},   {144, 12.5},
+                            {192, 25},  {284, 7},    {308, 7},  {332, 3.5}, {356, 3.5},
+                            {380, 7.5}, {404, 3.5},  {428, 3.5}};
+    // Counts, mode, then bin 7 of the 5SV accuracies and bins 12, 13 of 2D-10km.
+    const Value whole[] = {
+        {240, 2}, {264, 2}, {436 + 7 * 36 + 32, 1}, {436 + 12 * 36, 1}, {436 + 13 * 36, 1}};
+    Bytes b;
+    for (auto [at, v] : floats)
+        b.F64(at, v);
+    for (auto [at, v] : whole)
+        b.I32(at, static_cast<int32_t>(v));
+    return b;
 }
 
 TtffData FixtureData() {
