@@ -71,37 +71,21 @@ struct Bench : TtffLink, TtffObserver {
     TtffController controller;
 };
 
-struct Outcome {
-    bool restarted, timedOut, failed;
-    bool operator==(const Outcome&) const = default;
-};
-
-std::vector<Outcome> Outcomes(const std::vector<TtffRunRecord>& runs) {
-    std::vector<Outcome> out;
+// Restarted, timed out, failed: one test of a run.
+std::vector<std::array<bool, 3>> Outcomes(const std::vector<TtffRunRecord>& runs) {
+    std::vector<std::array<bool, 3>> out;
     for (const TtffRunRecord& r : runs)
         out.push_back({r.restarted, r.timedOut, r.Failed()});
     return out;
 }
 
 TEST(TtffController, RunsEndAtTheirMilestonesOrAtTheirLimits) {
-    const auto inOrder = [](const TtffRunRecord& r) {
-        for (auto [a, b] : std::initializer_list<std::pair<int, int>>{{k2D10km, k2D600m},
-                                                                      {k2D600m, k2D100m},
-                                                                      {k2D100m, k2D50m},
-                                                                      {k2D50m, k3D50m},
-                                                                      {k3D100m, k3D50m},
-                                                                      {k3SV, k4SV},
-                                                                      {k4SV, k5SV}})
-            if (r.times[a] && r.times[b]) {
-                EXPECT_LE(*r.times[a], *r.times[b]) << a << " " << b;
-            }
-    };
     const struct {
         const char* name;
         TtffSettings settings;
         std::function<void(SimConfig&, TtffTiming&)> setUp;
         int loadedTests; // 2D-10km results in a file opened before the run
-        std::vector<Outcome> runs;
+        std::vector<std::array<bool, 3>> runs;
         std::function<void(const Bench&)> check;
     } cases[] = {
         {"a single test ends at 3D-50m; the 5th satellite never comes",
@@ -190,8 +174,6 @@ TEST(TtffController, RunsEndAtTheirMilestonesOrAtTheirLimits) {
         b.Run(400);
         EXPECT_TRUE(b.controller.Finished());
         EXPECT_EQ(Outcomes(b.controller.Runs()), c.runs);
-        for (const TtffRunRecord& run : b.controller.Runs())
-            inOrder(run);
         c.check(b);
     }
 }
