@@ -15,6 +15,7 @@
 #include <clocale>
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -157,13 +158,14 @@ TEST(TtffCsv, TextIsTheSameInEveryLocale) {
 
 TEST(TtffReport, ShowsTheRunAsTheWindowDoes) {
     MemoryProfileStore profile;
-    // 09:05:03, 12.34 s into a warm test of a run, 3D fix, truth in use.
-    TtffReportInputs in{9,     5,        3,     TtffStatus::Timing,       12.34, 0,    0,
-                        0,     48.1,     -11.5, {48.2, -11.4, 500, true}, 3.4,   15.6, 3,
-                        false, kModeWarm};
+    TtffReportInputs in;
+    std::tie(in.gpsHour, in.gpsMinute, in.gpsSecond, in.status, in.elapsed) =
+        std::tuple(9, 5, 3, TtffStatus::Timing, 12.34);
+    std::tie(in.latitude, in.longitude, in.error2D, in.error3D, in.fixMode) =
+        std::tuple(48.1, -11.5, 3.4, 15.6, 3);
+    in.truth = {48.2, -11.4, 500, true};
+    std::tie(in.single, in.mode, in.testsRun, in.failedTests) = std::tuple(false, kModeWarm, 3, 1);
     in.results.Load(FixtureData());
-    in.testsRun = 3;
-    in.failedTests = 1;
     const std::string report = BuildTtffReport(in, profile);
     const std::string expected =
         " GPS Time:\t09:05:03\t\t\t\tElapsed Time:  12.3                "
@@ -195,11 +197,8 @@ TEST(TtffReport, ShowsTheRunAsTheWindowDoes) {
     EXPECT_EQ(report, expected);
 
     // A single cold test: no statistics of a run, no accuracies.
-    in.single = true;
-    in.mode = kModeCold;
-    in.truth.use = false;
-    in.status = TtffStatus::Pause;
-    in.pauseSeconds = 17;
+    std::tie(in.single, in.mode, in.truth.use, in.status, in.pauseSeconds) =
+        std::tuple(true, kModeCold, false, TtffStatus::Pause, 17);
     const std::string single = BuildTtffReport(in, profile);
     EXPECT_NE(single.find("\t\t\tPause:         Waiting for 17 secs   \n"), std::string::npos);
     EXPECT_NE(single.find("SINGLE COLD TTFF TEST - EST ACCURACY\n"), std::string::npos);
