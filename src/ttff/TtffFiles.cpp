@@ -14,8 +14,6 @@
 
 namespace {
 
-// Counts beyond this are no real run's and would overflow once added to.
-constexpr int64_t kMaxCount = 100'000'000;
 // Times kept without a cap (shown times, acquisition times): ten days.
 constexpr double kMaxSeconds = 864'000;
 
@@ -92,7 +90,7 @@ std::string CheckCount(const TtffHistogram& histogram, int64_t count, const std:
         if (bin < 0) return what + " histogram has a negative bin";
         sum += bin;
     }
-    if (count < 0 || count > kMaxCount)
+    if (count < 0 || count > kMaxResults)
         return what + " count " + std::to_string(count) + " is out of range";
     if (sum != count)
         return what + " count " + std::to_string(count) + " does not match its histogram (" +

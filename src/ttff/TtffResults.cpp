@@ -30,6 +30,7 @@ int Percentile(const TtffHistogram& histogram, int32_t count, double fraction) {
 }
 
 void TtffResults::RecordFix(int k, double seconds) {
+    if (data.fixCount[k] >= kMaxResults) return;
     const double v = Bounded(seconds);
     // A first value of 0.0 is a real minimum: "none yet" goes by the count.
     const bool first = data.fixCount[k] == 0;
@@ -44,6 +45,7 @@ void TtffResults::RecordFix(int k, double seconds) {
 }
 
 void TtffResults::RecordAcquisition(int j, double seconds, double accuracy) {
+    if (acqCount[j] >= kMaxResults) return;
     const double t = std::isnan(seconds) ? 0.0 : std::max(0.0, seconds);
     const double a = Bounded(accuracy);
     const bool first = acqCount[j] == 0;

@@ -7,6 +7,10 @@
 
 using TtffHistogram = std::array<int32_t, kHistogramBins>;
 
+// No real run comes near this many results; beyond it a count would
+// overflow, so the store takes no more and files with more are refused.
+constexpr int32_t kMaxResults = 100'000'000;
+
 // What a .ttf file holds: the document's copy of the results.
 struct TtffData {
     // The current test's shown times, then the statistics of recorded times.
@@ -34,7 +38,7 @@ public:
     void Clear() { *this = {}; }
 
     // A fix milestone reached after `seconds` (0 .. 599; outside, clamped,
-    // NaN taken as 599).
+    // NaN taken as 599). Both ignore a result past kMaxResults.
     void RecordFix(int milestone, double seconds);
     // Acquisition milestone 0..2 (3SV..5SV) after `seconds`, with the
     // horizontal error then (clamped to 0 .. 599 m, NaN taken as 599).

@@ -2,34 +2,15 @@
 // receive thread and sender of the application, end to end.
 
 #include "support/Files.h"
+#include "support/Harrowctl.h"
 #include "support/SimProcess.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstring>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
-
-struct Outcome {
-    int status = -1;
-    std::vector<std::string> lines;
-};
-
-Outcome Harrowctl(const std::string& args) {
-    Outcome run;
-    std::FILE* out = ::popen((HV_BINARY_DIR "/tools/harrowctl config " + args).c_str(), "r");
-    if (!out) return run;
-    char line[512];
-    while (std::fgets(line, sizeof line, out))
-        run.lines.emplace_back(line, std::strcspn(line, "\n"));
-    const int status = ::pclose(out);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 std::string Reply(const std::string& text) {
     return "{\"type\":\"reply\",\"text\":\"" + text + "\"}";
@@ -67,7 +48,7 @@ TEST(HarrowctlConfig, SendsInOrderAndPrintsTheReceiversReplies) {
         SimProcess sim({"--seed", "5"});
         const std::string port = sim.ReadLine();
         ASSERT_TRUE(port.starts_with("/dev/"));
-        const Outcome run = Harrowctl("--port " + port + " --wait 1 " + c.args);
+        const HarrowctlRun run = Harrowctl("config --port " + port + " --wait 1 " + c.args);
         EXPECT_EQ(run.status, c.status);
         EXPECT_EQ(run.lines, c.lines);
     }

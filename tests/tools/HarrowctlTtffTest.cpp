@@ -2,6 +2,7 @@
 // through the application's port, receive thread and TTFF controller.
 
 #include "support/Files.h"
+#include "support/Harrowctl.h"
 #include "support/SimProcess.h"
 
 #include "ttff/TtffFiles.h"
@@ -10,33 +11,12 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
-
-struct Outcome {
-    int status = -1;
-    std::vector<std::string> lines;
-};
-
-Outcome Harrowctl(const std::string& args) {
-    Outcome run;
-    const std::string command = HV_BINARY_DIR "/tools/harrowctl ttff " + args + " 2>/dev/null";
-    std::FILE* out = ::popen(command.c_str(), "r");
-    if (!out) return run;
-    char line[2048];
-    while (std::fgets(line, sizeof line, out))
-        run.lines.emplace_back(line, std::strcspn(line, "\n"));
-    const int status = ::pclose(out);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 // The seconds of one milestone in a JSON line; nothing for null.
 std::optional<double> Time(const std::string& line, const std::string& label) {
@@ -52,8 +32,9 @@ TEST(HarrowctlTtff, TwentyHotTestsAtTwentyTimesSpeed) {
     ASSERT_TRUE(port.starts_with("/dev/"));
     const TempFile ttf("batch"), runs("runs");
     const auto start = std::chrono::steady_clock::now();
-    const Outcome batch = Harrowctl("--port " + port + " --mode hot --runs 20 --pause 1-1 --ttf " +
-                                    ttf.path + " --runs-csv " + runs.path);
+    const HarrowctlRun batch =
+        Harrowctl("ttff --port " + port + " --mode hot --runs 20 --pause 1-1 --ttf " + ttf.path +
+                  " --runs-csv " + runs.path + " 2>/dev/null");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
     EXPECT_EQ(batch.status, 0);
     ASSERT_EQ(batch.lines.size(), 21u);
@@ -101,7 +82,8 @@ TEST(HarrowctlTtff, BatchesThatCannotSucceedEnd) {
         options.insert(options.end(), c.sim.begin(), c.sim.end());
         SimProcess sim(options);
         const std::string port = sim.ReadLine();
-        const Outcome batch = Harrowctl("--port " + port + " --mode hot " + c.args);
+        const HarrowctlRun batch =
+            Harrowctl("ttff --port " + port + " --mode hot " + c.args + " 2>/dev/null");
         EXPECT_EQ(batch.status, c.status);
         ASSERT_EQ(batch.lines.size(), static_cast<size_t>(c.runs + 1));
         for (int n = 0; n < c.runs; ++n) {

@@ -44,13 +44,13 @@ std::string Gga(const EpochReport& r, const std::string& time) {
 std::string Gsa(const EpochReport& r) {
     const int mode = r.status == NavStatus::Fix3D ? 3 : r.status == NavStatus::Fix2D ? 2 : 1;
     std::string body = Format("GPGSA,A,%d", mode);
-    int slots = 0;
+    int listed = 0;
     for (const SatReport& s : r.satellites) {
-        if (!s.used || slots == kGsaSlots) continue;
+        if (!s.used || listed == kGsaSlots) continue;
         body += Format(",%02d", s.prn);
-        ++slots;
+        ++listed;
     }
-    body.append(static_cast<size_t>(kGsaSlots - slots), ',');
+    body.append(static_cast<size_t>(kGsaSlots - listed), ',');
     return body + Format(",%.1f,%.1f,%.1f", r.pdop, r.hdop, r.vdop);
 }
 
