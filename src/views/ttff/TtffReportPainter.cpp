@@ -1,5 +1,7 @@
 #include "views/ttff/TtffReportPainter.h"
 
+#include "ttff/TtffReport.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPalette>
@@ -26,12 +28,17 @@ void PaintTtffReport(QPainter& painter, const QRect& client, const QString& text
     Border(painter, client.adjusted(8, 8, -8, -8), palette.color(QPalette::Shadow),
            palette.color(QPalette::Light));
 
-    // As large as the panel allows: every line fits its height and width.
+    // The size the window's height gives, made smaller where the report's
+    // lines would not fit the panel (at that size they never do in a window
+    // of the default height).
     const QRectF inner(client.adjusted(11, 11, -11, -11));
     const int lines = static_cast<int>(text.count('\n')) + 1;
+    const int byHeight =
+        painter.device()->logicalDpiY() * TtffReportFontTenths(client.height()) / 720;
     QFont font(QStringLiteral("Courier"));
     font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(std::max(6, static_cast<int>(inner.height() / lines / 1.2)));
+    font.setPixelSize(
+        std::max(6, std::min(byHeight, static_cast<int>(inner.height() / lines / 1.2))));
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     for (int tries = 0; tries < 20; ++tries) {
