@@ -160,8 +160,8 @@ void TtffController::AwaitRestart(int64_t wall, bool notice) {
     }
     if (static_cast<double>(wall - testStart) > TimeLimit() * 1000) {
         EndTest(wall, true);
-    } else if (wall - lastSend >= timing.resetWait.count()) {
-        SendReset(wall, true);
+    } else if (!armed && wall - lastSend >= timing.resetWait.count()) {
+        SendReset(wall, true); // armed: restarted, only its count is still awaited
     }
 }
 
