@@ -1,0 +1,6 @@
+#pragma once
+
+struct TruthPosition {
+    double latitude, longitude, altitude;
+    bool use;
+};
