@@ -16,6 +16,7 @@ constexpr int kBadUsage = 2;  // bad option, input file or port
 
 int Inspect(int argc, char** argv); // argv[0] is the subcommand's name
 int Config(int argc, char** argv);
+int Survey(int argc, char** argv);
 
 // "harrowctl: " and the text, on standard error.
 void Complain(std::string_view text);

@@ -93,6 +93,8 @@ void Usage(std::FILE* to) {
                "  inspect   decode a capture or a live port: fix, sky and summary lines\n"
                "  config    send queries, raw commands and .gps files to a receiver; its\n"
                "            replies as JSON lines\n"
+               "  survey    survey statistics of a capture or a .pth path file, as one JSON\n"
+               "            object; writes .pth files\n"
                "\n"
                "'harrowctl SUBCOMMAND --help' lists a subcommand's options. Exit status: 0\n"
                "done, 1 the job failed (the receiver refused a command), 2 bad usage, input\n"
@@ -106,6 +108,7 @@ int main(int argc, char** argv) {
     const std::string sub = argc > 1 ? argv[1] : "";
     if (sub == "inspect") return harrowctl::Inspect(argc - 1, argv + 1);
     if (sub == "config") return harrowctl::Config(argc - 1, argv + 1);
+    if (sub == "survey") return harrowctl::Survey(argc - 1, argv + 1);
     if (sub == "--help" || sub == "-h") {
         Usage(stdout);
         return harrowctl::kDone;
