@@ -113,6 +113,8 @@ struct SurveySummary {
     double lsfLatitude = 0, lsfLongitude = 0, lsfAltitude = 0;
     double lsfSigmaNorth = 0, lsfSigmaEast = 0, lsfSigmaUp = 0;
     std::array<double, 3> hdopPercent{};
+
+    bool operator==(const SurveySummary&) const = default;
 };
 
 SurveySummary Summarise(const SurveyStatistics& statistics, uint32_t sampleCount,
