@@ -47,6 +47,7 @@ bench: build
 	@bench/compare-gpsd.sh $(BUILD)
 	@$(BUILD)/bench/link-latency
 	@$(BUILD)/bench/skyplot-bench
+	@$(BUILD)/bench/survey-bench
 	@$(BUILD)/bench/monitor-keepup 25
 	@bench/app-measure.sh $(BUILD)
 

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -32,9 +33,22 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+bool WriteAllOf(int fd, const std::function<std::string_view()>& next) {
+    for (std::string_view bytes = next(); !bytes.empty(); bytes = next())
+        if (!WriteAll(fd, bytes)) return false;
+    return true;
+}
+
 } // namespace
 
 bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string& reason) {
+    bool given = false;
+    const auto once = [&] { return std::exchange(given, true) ? std::string_view() : bytes; };
+    return WriteFileSafely(path, once, reason);
+}
+
+bool WriteFileSafely(const std::string& path, const std::function<std::string_view()>& next,
+                     std::string& reason) {
     const std::string target = Destination(path);
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
@@ -57,7 +71,7 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes, std::strin
 
     // A replaced file keeps its permissions.
     const bool written = (!exists || ::fchmod(fd, old.st_mode & 07777) == 0) &&
-                         WriteAll(fd, bytes) && ::fsync(fd) == 0;
+                         WriteAllOf(fd, next) && ::fsync(fd) == 0;
     const int writeError = errno;
     if (::close(fd) != 0 || !written) {
         const int error = written ? errno : writeError;

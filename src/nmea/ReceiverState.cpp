@@ -184,6 +184,66 @@ void ReceiverState::PostReply(std::string_view sentence) {
     replyCount = std::min(replyCount + 1, kMaxQueuedReplies);
 }
 
+// The fix values of nav and dop, each group under its own lock; false when a
+// lock could not be had (nothing is recorded then rather than stale values).
+bool ReceiverState::ReadFix(FixSnapshot& fix) const {
+    {
+        StateLockGuard guard(navLock);
+        if (!guard.Held()) return false;
+        fix.latitude = nav.latitude;
+        fix.longitude = nav.longitude;
+        fix.altitude = nav.altitude;
+        fix.horizontalError = nav.horizontalError;
+        fix.fixQuality = nav.fixQuality;
+    }
+    StateLockGuard guard(dopLock);
+    if (!guard.Held()) return false;
+    fix.pdop = dop.pdop;
+    fix.hdop = dop.hdop;
+    fix.vdop = dop.vdop;
+    fix.fixMode = dop.fixMode;
+    return true;
+}
+
+void ReceiverState::RecordFix(std::optional<double> time) {
+    FixSnapshot fix;
+    if (!ReadFix(fix)) return;
+    StateLockGuard guard(fixLock);
+    if (!guard.Held()) return;
+    const bool same = newestEpoch != 0 && time && newestEpochTime && *time == *newestEpochTime;
+    newestEpochTime = time;
+    if (!same) ++newestEpoch;
+    FixSnapshot& slot = fixes[newestEpoch % kFixRingSize];
+    fix.epoch = newestEpoch;
+    fix.revision = same ? slot.revision + 1 : 1;
+    slot = fix;
+}
+
+void ReceiverState::RefreshFix() {
+    FixSnapshot fix;
+    if (!ReadFix(fix)) return;
+    StateLockGuard guard(fixLock);
+    if (!guard.Held() || newestEpoch == 0) return;
+    FixSnapshot& slot = fixes[newestEpoch % kFixRingSize];
+    fix.epoch = slot.epoch;
+    fix.revision = slot.revision + 1;
+    slot = fix;
+}
+
+void ReceiverState::CopyFixesAfter(uint32_t afterEpoch, std::vector<FixSnapshot>& out) const {
+    out.clear();
+    StateLockGuard guard(fixLock);
+    if (!guard.Held() || afterEpoch >= newestEpoch) return;
+    const uint32_t kept = std::min(newestEpoch - afterEpoch, kFixRingSize);
+    for (uint32_t epoch = newestEpoch - kept + 1; epoch <= newestEpoch; ++epoch)
+        out.push_back(fixes[epoch % kFixRingSize]);
+}
+
+uint32_t ReceiverState::NewestFixEpoch() const {
+    StateLockGuard guard(fixLock);
+    return guard.Held() ? newestEpoch : 0;
+}
+
 void ReceiverState::ClearFix() {
     StateWriter w(*this, StateGroup::Nav | StateGroup::Sat | StateGroup::Dop);
     if (!w) return;

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,30 @@ struct ClockGroup {
 
     bool operator==(const ClockGroup&) const = default;
 };
+
+// One position fix as the survey stores it: the values of one receiver epoch
+// (the sentences that share a time of day), taken as the epoch's sentences
+// arrive.
+struct FixSnapshot {
+    uint32_t epoch = 0;    // 1, 2, ... in arrival order
+    uint32_t revision = 0; // raised by every sentence that adds to the epoch
+    double latitude = 0;
+    double longitude = 0;
+    double altitude = 0;
+    double pdop = 0;
+    double hdop = 0;
+    double vdop = 0;
+    double horizontalError = 0;
+    int32_t fixQuality = 0;
+    int32_t fixMode = 0;
+
+    bool operator==(const FixSnapshot&) const = default;
+};
+
+// Recent epochs, so that a reader polling every 100 ms sees every fix of a
+// 10 Hz receiver and each one once (a position count only says "something
+// changed", and GGA, POLYA and PASHR POS of one epoch each raise it).
+constexpr uint32_t kFixRingSize = 256;
 
 enum class StateGroup : unsigned { Nav = 1, Sat = 2, Dop = 4, Clock = 8 };
 
@@ -148,6 +173,20 @@ public:
     // while that many are queued, further replies are lost.
     void PostReply(std::string_view sentence);
 
+    // Receive thread, after a position sentence was decoded. `time` is its
+    // time of day as hhmmss.ss; a position with the time of the newest
+    // epoch belongs to that epoch, anything else (no time at all included)
+    // starts a new one.
+    void RecordFix(std::optional<double> time);
+    // Receive thread, after DOPs or the error estimate changed: the newest
+    // epoch takes them.
+    void RefreshFix();
+    // The epochs after `afterEpoch`, oldest first; only the newest
+    // kFixRingSize are kept. The newest may still grow (RecordFix and
+    // RefreshFix of the same epoch); all others are complete.
+    void CopyFixesAfter(uint32_t afterEpoch, std::vector<FixSnapshot>& out) const;
+    uint32_t NewestFixEpoch() const;
+
     // Zeroes satellites in view, fix mode, position, the error estimates and
     // each satellite's signal and use in the fix (before a test reset).
     void ClearFix();
@@ -197,6 +236,14 @@ private:
     mutable LastCopy<SatGroup> lastSat;
     mutable LastCopy<DopGroup> lastDop;
     mutable LastCopy<ClockGroup> lastClock;
+
+    bool ReadFix(FixSnapshot& fix) const;
+
+    // Fix ring, under fixLock; never taken together with a group lock.
+    mutable StateLock fixLock;
+    std::array<FixSnapshot, kFixRingSize> fixes{};
+    uint32_t newestEpoch = 0;
+    std::optional<double> newestEpochTime;
 
     std::array<std::string, kMaxQueuedReplies + 1> replies;
     int replyCount = 0;

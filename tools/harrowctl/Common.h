@@ -22,6 +22,7 @@ int Ttff(int argc, char** argv);
 // instead of the program. No SA_RESTART: a wait for data notices at once.
 void CatchInterrupts();
 bool Interrupted();
+int Survey(int argc, char** argv);
 
 // "harrowctl: " and the text, on standard error.
 void Complain(std::string_view text);

@@ -1,0 +1,62 @@
+// The survey sampling fixes from the receiver simulator over a real
+// pseudo-terminal, through the receive thread, while a 100 ms tick drains
+// them: nothing of the window is needed, so it samples minimised too.
+
+#include "SurveyTestSupport.h"
+
+#include "link/ReceiveThread.h"
+#include "link/ReceiverPort.h"
+#include "nmea/DecodeSettings.h"
+#include "nmea/FieldConversions.h"
+#include "nmea/NmeaFields.h"
+#include "support/SimProcess.h"
+#include "survey/SurveySampler.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// At 20 simulated seconds per second a fix arrives every 50 ms: two per tick,
+// twice what a 10 Hz receiver sends. 300 fixes, each stored once, in order.
+TEST(SurveyWithSimulator, EveryFixSentIsStoredOnce) {
+    constexpr size_t kFixes = 300;
+    SimProcess sim({"--speed", "20", "--seed", "5", "--noise", "3"});
+    const std::string path = sim.ReadLine();
+    ReceiverState state;
+    DecodeSettings decode;
+    TestSurvey t;
+    CReceiverPort port(t.messages);
+    ASSERT_EQ(port.Open(path, 19200), 0) << path;
+    ReceiveThread receive(state, port, decode, t.messages);
+    SentenceTap::Watch sent(receive.Tap(), "$GPGGA");
+    SurveySampler sampler(state, t.survey);
+    receive.Start(0ms);
+
+    std::vector<std::string> ggas;
+    const auto collect = [&] {
+        while (const std::optional<std::string> gga = sent.Take())
+            ggas.push_back(*gga);
+    };
+    for (auto end = std::chrono::steady_clock::now() + 60s;
+         ggas.size() < kFixes && std::chrono::steady_clock::now() < end;) {
+        std::this_thread::sleep_for(100ms);
+        sampler.Sample();
+        collect();
+    }
+    receive.Stop();
+    collect();
+    sampler.Sample(SurveySampler::Take::All);
+
+    ASSERT_GE(ggas.size(), kFixes);
+    ASSERT_EQ(t.survey.SampleCount(), ggas.size());
+    EXPECT_EQ(sampler.Lost(), 0u);
+    for (size_t i = 0; i < ggas.size(); ++i) {
+        const NmeaFields f(std::string_view(ggas[i]).substr(7));
+        EXPECT_NEAR(t.survey.Samples()[i].latitude, ParseLatitude(f.Get(1), f.Get(2)), 1e-6) << i;
+        EXPECT_NEAR(t.survey.Samples()[i].longitude, ParseLongitude(f.Get(3), f.Get(4)), 1e-6) << i;
+    }
+}
+
+} // namespace
