@@ -4,6 +4,8 @@
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 FUZZ_TIME  ?= 60
+# Seconds per fuzz target within `make test` (seven targets).
+TEST_FUZZ_TIME ?= 30
 DEMO       ?= data/demo.nmea
 PREFIX     ?= /usr/local
 
@@ -40,7 +42,7 @@ install: app
 # UndefinedBehaviorSanitizer; the concurrency tests under ThreadSanitizer;
 # then a short fuzzing run.
 test: deps
-	@FUZZ_TIME=$(FUZZ_TIME) JOBS=$(JOBS) scripts/run-tests.sh
+	@FUZZ_TIME=$(TEST_FUZZ_TIME) JOBS=$(JOBS) scripts/run-tests.sh
 
 bench: build
 	@$(BUILD)/bench/nmea-bench
