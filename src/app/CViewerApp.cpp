@@ -7,6 +7,7 @@
 #include "config/InitStrings.h"
 #include "config/ResetCommands.h"
 #include "config/SettingsCommands.h"
+#include "survey/SurveySettings.h"
 
 #include <QDir>
 
@@ -49,6 +50,8 @@ bool CViewerApp::InitInstance() {
     frame->UpdateCommands();
 
     settings = ReadStartupSettings(*profile, decode);
+    // The reference position is shared by the survey and the TTFF test.
+    LoadTruthPosition(LoadSurveySettings(*profile), truth);
     settingsCommands = new SettingsCommands(
         *frame, SettingsLinks{*profile, settings, decode, state, port, receiver, messages});
     resetCommands = new ResetCommands(*frame, port, receiver, state);

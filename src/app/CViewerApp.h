@@ -52,6 +52,7 @@ public:
     ReceiveThread& Receiver() { return receiver; }
     const StartupSettings& Settings() const { return settings; }
     TtffSettings& Ttff() { return ttff; }
+    const TruthPosition& Truth() const { return truth; }
     SettingsCommands& SettingsDialogs() const { return *settingsCommands; }
     ResetCommands& Resets() const { return *resetCommands; }
 

@@ -77,12 +77,18 @@ TEST_F(ViewerAppTest, AnUnwritableProfileIsReportedAndStartUpGoesOn) {
 
 TEST_F(ViewerAppTest, NetworkPortOpensNoDeviceAndUnknownModelSendsNothing) {
     SetProfile("Serial Port Commmunications/Port", "99999");
+    SetProfile("Survey Configuration/TruthLatitude", "51 30 15.5 N");
+    SetProfile("Survey Configuration/TruthLongitude", "0 7 30 W");
+    SetProfile("Survey Configuration/TruthAltitude", "45");
+    SetProfile("Survey Configuration/UseTruth", "1");
     SetProfile("GPS Section/GPSInitEnable", "1");
     SetProfile("GPS Section/GPSModel", "7");
     auto app = Start();
     EXPECT_TRUE(sink.messages.empty());
     EXPECT_FALSE(app->Port().IsOpen());
     EXPECT_EQ(app->State().GetReceivePaused(), 0) << "the pause bracket is closed again";
+    EXPECT_TRUE(app->Truth().use) << "the reference position is loaded at start";
+    EXPECT_DOUBLE_EQ(app->Truth().longitude, -0.125);
 }
 
 TEST_F(ViewerAppTest, DemoCapturePlaysIntoTheStatusBar) {
