@@ -54,7 +54,8 @@ TEST(SurveyCorpus, FiguresAgreeWithTwoPasses) {
         const nlohmann::json figures = nlohmann::json::parse(out);
         PathFileImage image;
         std::string error;
-        ASSERT_TRUE(ParsePathFile(ReadFile(pth.path), 1u << 30, image, error)) << error;
+        const std::string file = ReadFile(pth.path); // the image reads from it
+        ASSERT_TRUE(ParsePathFile(file, 1u << 30, image, error)) << error;
         std::vector<double> lats, lons, alts;
         for (uint32_t i = 0; i < image.count; ++i) {
             const SurveySample s = image.Record(i);

@@ -21,12 +21,11 @@ using namespace std::chrono_literals;
 TEST(SurveyWithSimulator, EveryFixSentIsStoredOnce) {
     constexpr size_t kFixes = 300;
     SimProcess sim({"--speed", "20", "--seed", "5", "--noise", "3"});
-    const std::string path = sim.ReadLine();
     ReceiverState state;
     DecodeSettings decode;
     TestSurvey t;
     CReceiverPort port(t.messages);
-    ASSERT_EQ(port.Open(path, 19200), 0) << path;
+    ASSERT_EQ(port.Open(sim.ReadLine(), 19200), 0);
     ReceiveThread receive(state, port, decode, t.messages);
     SentenceTap::Watch sent(receive.Tap(), "$GPGGA");
     SurveySampler sampler(state, t.survey);
