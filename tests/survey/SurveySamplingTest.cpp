@@ -50,7 +50,7 @@ TEST(SurveySampling, SampleValuesAndSettling) {
     ReceiverState state;
     SurveySampler sampler(state, t.survey);
     const auto tick = [&](Take take = Take::Settled) { return sampler.Sample(take).stored; };
-    Feed(state, {Gga("010203"), "GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1"});
+    Feed(state, {Gga("010203"), "GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.3"});
     EXPECT_EQ(tick(), 0u);
     Feed(state, {"GPRRE,05,04,1.2,05,-0.4,09,0.8,12,2.1,24,-1.0,45.0,7.2"});
     EXPECT_EQ(std::vector({tick(), tick(), tick()}), std::vector({0u, 1u, 0u}));
@@ -63,7 +63,7 @@ TEST(SurveySampling, SampleValuesAndSettling) {
     EXPECT_NEAR(first.longitude, 11.516666666666667, 1e-12);
     EXPECT_NEAR(first.altitude, 545.4 + 46.9, 1e-9);
     first.latitude = first.longitude = first.altitude = 0;
-    EXPECT_EQ(first, (SurveySample{0, 0, 0, 25, 1, 2, 21, 13, 45}));
+    EXPECT_EQ(first, (SurveySample{0, 0, 0, 25, 1, 2, 23, 13, 45}));
     EXPECT_EQ(std::tuple(second.pdop10, second.hdop10, second.vdop10, second.fix3D),
               std::tuple(65535, 5, 0, 0));
     std::vector<std::string> many; // more epochs than the ring holds, between two ticks

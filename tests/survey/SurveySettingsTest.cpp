@@ -54,7 +54,7 @@ TEST(SurveySettings, DefaultsAndClamping) {
 
 TEST(SurveySettings, ThresholdTexts) {
     const std::tuple<const char*, uint16_t, const char*> cases[] = {
-        {"2.5", 25, " 2.5"}, {"3", 30, " 3.0"},        {"abc", 0, " 0.0"},
+        {"2.5", 25, " 2.5"}, {"2.3", 23, " 2.3"},      {"abc", 0, " 0.0"},
         {"-3", 0, " 0.0"},   {"1e9", 65535, "6553.5"}, {"0.19", 1, " 0.1"}};
     for (const auto& [text, tenths, shown] : cases) {
         EXPECT_EQ(ThresholdTenths(text), tenths) << text;
