@@ -27,6 +27,7 @@ using PathHeader = std::array<char, kPathHeaderSize>;
 enum class PathFormat { Version2, Version1, Old };
 
 // A file that passed every check: its records can be decoded one by one.
+// It reads from the bytes given to ParsePathFile, which must outlive it.
 struct PathFileImage {
     PathFormat format = PathFormat::Version2;
     uint32_t count = 0;

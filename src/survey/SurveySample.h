@@ -20,8 +20,8 @@ struct SurveySample {
     bool operator==(const SurveySample&) const = default;
 };
 
-// Any DOP a receiver sends fits the 16-bit tenths: negative and
-// not-a-number give 0, anything too large the top value.
+// DOP tenths, truncated toward zero. Any DOP a receiver sends fits the 16
+// bits: negative and not-a-number give 0, anything too large the top value.
 inline uint16_t DopTenths(double dop) {
     const double tenths = dop * 10;
     if (!(tenths > 0)) return 0;

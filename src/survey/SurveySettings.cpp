@@ -3,6 +3,7 @@
 #include "nmea/FieldConversions.h"
 #include "profile/ProfileStore.h"
 #include "survey/ParseAngle.h"
+#include "survey/SurveySample.h"
 
 #include <algorithm>
 #include <charconv>
@@ -122,9 +123,7 @@ void Toggle(SurveySettings& s, SurveyToggle toggle, ProfileStore& profile) {
 }
 
 uint16_t ThresholdTenths(std::string_view text) {
-    const double tenths = std::trunc(ParseReal(text) * 10);
-    if (!(tenths > 0)) return 0;
-    return static_cast<uint16_t>(std::min(tenths, 65535.0));
+    return DopTenths(ParseReal(text));
 }
 
 std::string ThresholdText(uint16_t tenths) {

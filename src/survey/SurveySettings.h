@@ -55,8 +55,8 @@ enum class SurveyToggle {
 bool& ToggleFlag(SurveySettings& settings, SurveyToggle toggle);
 void Toggle(SurveySettings& settings, SurveyToggle toggle, ProfileStore& profile);
 
-// A threshold as typed ("2.5") to tenths (25), truncated toward zero and
-// brought into 0..65535; text that is not a number gives 0.
+// A threshold as typed ("2.5") to tenths (25) like a DOP (DopTenths); text
+// that is not a number gives 0.
 uint16_t ThresholdTenths(std::string_view text);
 // Tenths as the threshold pages show them: " 2.5".
 std::string ThresholdText(uint16_t tenths);

@@ -14,47 +14,39 @@ namespace {
 // The standard deviation is about the final mean and the fit's residual
 // spread is sqrt(SSE / n); the fitted value is taken one step ahead.
 TEST(SurveyStatistics, MeanAndFitOfSmallSeries) {
-    struct Case {
-        std::vector<double> values;
-        double mean, stdDev, fitValue, fitStdDev;
-    };
-    const Case cases[] = {
+    // values, mean, standard deviation, fitted value, fit's deviation
+    const std::tuple<std::vector<double>, double, double, double, double> cases[] = {
         {{}, 0, 0, 0, 0},
         {{7}, 7, 0, 7, 0},
         {{10, 20}, 15, 5, 30, 0},
         {{1, 2, 3}, 2, std::sqrt(2.0 / 3), 4, 0},
-        {{1, 3, 2}, 2, std::sqrt(2.0 / 3), 3, std::sqrt(0.5)},
-    };
-    for (const Case& c : cases) {
-        MeanAccumulator mean;
+        {{1, 3, 2}, 2, std::sqrt(2.0 / 3), 3, std::sqrt(0.5)}};
+    for (const auto& [values, mean, stdDev, fitValue, fitStdDev] : cases) {
+        MeanAccumulator m;
         LeastSquaresAccumulator fit;
-        for (double v : c.values) {
-            mean.Add(v);
-            fit.Add(v);
-        }
-        EXPECT_DOUBLE_EQ(mean.Mean(), c.mean) << c.values.size();
-        EXPECT_NEAR(mean.StdDev(), c.stdDev, 1e-15) << c.values.size();
-        EXPECT_NEAR(fit.Value(), c.fitValue, 1e-14) << c.values.size();
-        EXPECT_NEAR(fit.StdDev(), c.fitStdDev, 1e-15) << c.values.size();
+        for (double v : values)
+            m.Add(v), fit.Add(v);
+        EXPECT_EQ(std::tuple(m.Mean(), fit.Value()), std::tuple(mean, fitValue)) << values.size();
+        EXPECT_NEAR(m.StdDev(), stdDev, 1e-15) << values.size();
+        EXPECT_NEAR(fit.StdDev(), fitStdDev, 1e-15) << values.size();
     }
 }
 
 // hdop10, vdop10, fix3D with both thresholds at 30: whether the sample
 // enters the horizontal and the vertical averages, and its histogram bin.
 TEST(SurveyStatistics, ThresholdsAndHistogram) {
-    const int cases[][6] = {
-        {30, 30, 1, 1, 1, 2}, {31, 31, 1, 0, 0, 2}, {0, 0, 1, 0, 0, 0},   {10, 10, 0, 1, 0, 0},
-        {11, 29, 1, 1, 1, 1}, {20, 1, 1, 1, 1, 1},  {21, 30, 2, 1, 0, 2},
-    };
+    const int cases[][6] = {{30, 30, 1, 1, 1, 2}, {31, 31, 1, 0, 0, 2}, {0, 0, 1, 0, 0, 0},
+                            {10, 10, 0, 1, 0, 0}, {11, 29, 1, 1, 1, 1}, {20, 1, 1, 1, 1, 1},
+                            {21, 30, 2, 1, 0, 2}};
     for (const auto& [hdop, vdop, fix3D, horizontal, vertical, bin] : cases) {
         SurveyStatistics stats;
         stats.SetThresholds(30, 30);
         stats.UpdateStatistics(Fix(1, 2, 3, hdop, vdop, fix3D));
-        EXPECT_EQ(stats.HorizontalSampleCount(), horizontal) << hdop;
-        EXPECT_EQ(stats.Mean(Axis::Longitude).Count(), horizontal) << hdop;
-        EXPECT_EQ(stats.Mean(Axis::Altitude).Count(), vertical) << vdop << "/" << fix3D;
-        EXPECT_EQ(stats.Fit(Axis::Altitude).Count(), vertical) << vdop << "/" << fix3D;
-        EXPECT_EQ(stats.Histogram().counts[bin], 1) << hdop;
+        EXPECT_EQ(std::tuple(stats.HorizontalSampleCount(), stats.Fit(Axis::Longitude).Count(),
+                             stats.Mean(Axis::Altitude).Count(), stats.Fit(Axis::Altitude).Count(),
+                             stats.Histogram().counts[bin]),
+                  std::tuple(horizontal, horizontal, vertical, vertical, 1))
+            << hdop << "/" << vdop << "/" << fix3D;
     }
     // A count times 100 no longer fits 32 bits.
     EXPECT_EQ((HdopHistogram{{50000000, 0, 0}}.Percent(50000000)[0]), 100.0);
@@ -66,11 +58,9 @@ TEST(SurveyStatistics, TruthReplacesTheMeans) {
     SurveyStatistics stats;
     stats.UpdateStatistics(Fix(50, 8, 10));
     stats.UpdateStatistics(Fix(50.00002, 8, 20));
-    const TruthPosition truth{50.00001, 8.5, 12, true};
-    const SurveySummary s = Summarise(stats, 2, truth, SurveyUnitsFor(0));
-    EXPECT_EQ(s.meanLatitude, 50.00001);
-    EXPECT_EQ(s.meanLongitude, 8.5);
-    EXPECT_EQ(s.meanAltitude, 12);
+    const SurveySummary s = Summarise(stats, 2, {50.00001, 8.5, 12, true}, SurveyUnitsFor(0));
+    EXPECT_EQ(std::tuple(s.meanLatitude, s.meanLongitude, s.meanAltitude),
+              std::tuple(50.00001, 8.5, 12.0));
     EXPECT_NEAR(s.sigmaUp, std::sqrt(34.0), 1e-12);
     EXPECT_NEAR(s.sigmaNorth, DistanceMiles(50.00001, 8.5, 50.00002, 8.5) * 1609.344, 1e-9);
     EXPECT_NEAR(s.sigmaEast, DistanceMiles(50.00001, 8.5, 50.00001, 9.0) * 1609.344, 1e-6);
@@ -84,8 +74,7 @@ TEST(SurveyStatistics, RecomputationEqualsReplay) {
     std::normal_distribution<double> noise(0, 1e-5);
     TestSurvey changed, fresh;
     SurveySheetValues values = changed.survey.SheetValues();
-    values.hdopThreshold = 45;
-    values.vdopThreshold = 12;
+    std::tie(values.hdopThreshold, values.vdopThreshold) = std::tuple(45, 12);
     fresh.survey.TakeSheetResult(values);
     for (int i = 0; i < 3000; ++i) {
         const SurveySample s =
@@ -104,8 +93,8 @@ TEST(SurveyStatistics, RecomputationEqualsReplay) {
 // 0.1 mm and the deviation within 0.1 % of a two-pass computation.
 TEST(SurveyStatistics, ExactOverTenMillionFixes) {
     constexpr int kFixes = 10'000'000;
-    constexpr double kCentimetre = 1e-2 / 111320.0 / std::cos(0.9 * 0.017453292519943334);
-    const auto longitudes = [](auto&& take) {
+    const double kCentimetre = 1e-2 / 111320.0 / std::cos(0.9 * 0.017453292519943334);
+    const auto longitudes = [&](auto&& take) {
         std::mt19937_64 random(11);
         std::normal_distribution<double> noise(0, kCentimetre);
         for (int i = 0; i < kFixes; ++i)
@@ -118,7 +107,6 @@ TEST(SurveyStatistics, ExactOverTenMillionFixes) {
     const double mean = 179.9 + sum / kFixes;
     longitudes([&](double lon) { sumDev2 += (lon - mean) * (lon - mean); });
     const double sigma = std::sqrt(sumDev2 / kFixes);
-
     const MeanAccumulator& lon = stats.Mean(Axis::Longitude);
     EXPECT_NEAR(lon.Mean(), mean, 0.01 * kCentimetre);
     EXPECT_NEAR(lon.StdDev(), sigma, 1e-3 * sigma);

@@ -4,7 +4,6 @@
 #include "support/RecordingMessages.h"
 #include "survey/SurveyData.h"
 
-// A survey with a profile, a reference position and messages of its own.
 struct TestSurvey {
     MemoryProfileStore profile;
     TruthPosition truth{};

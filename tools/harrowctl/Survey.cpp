@@ -13,6 +13,7 @@
 #include "survey/SurveyData.h"
 #include "survey/SurveySampler.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
