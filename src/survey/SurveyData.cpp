@@ -119,6 +119,7 @@ bool SurveyData::Erase(const Question& confirm) {
     if (!confirm()) return false;
     ClearSurvey();
     pathName.clear();
+    modified = false; // nothing left to lose
     return true;
 }
 

@@ -51,7 +51,8 @@ public:
     bool WidenAltitudeRange(double altitude);
 
     // "Erase and Clear Screen": asks kEraseQuestion; on Yes the survey is
-    // emptied and belongs to no file, so Save asks for one. True on Yes.
+    // emptied, unmodified, and belongs to no file, so Save asks for one.
+    // True on Yes.
     bool Erase(const Question& confirm);
     // Reads and checks the whole file before anything changes; a file that
     // is refused leaves the survey as it was and `error` says why. An old

@@ -73,7 +73,7 @@ public:
 
     // One sample: latitude and longitude enter when 0 < HDOP <= threshold,
     // the altitude when 0 < VDOP <= threshold on a 3-D fix; every sample
-    // counts in the histogram. PDOP takes no part.
+    // counts in the histogram. PDOP is not used.
     void UpdateStatistics(const SurveySample& sample);
     void Reset(); // thresholds stay
 
