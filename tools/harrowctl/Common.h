@@ -2,6 +2,10 @@
 
 #include "link/MessageSink.h"
 
+#include <cstdio>
+#include <functional>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,12 +21,24 @@ constexpr int kBadUsage = 2;  // bad option, input file or port
 int Inspect(int argc, char** argv); // argv[0] is the subcommand's name
 int Config(int argc, char** argv);
 int Ttff(int argc, char** argv);
+int Survey(int argc, char** argv);
 
 // Ctrl-C (or a TERM) from then on ends a live session with its summary
 // instead of the program. No SA_RESTART: a wait for data notices at once.
 void CatchInterrupts();
 bool Interrupted();
-int Survey(int argc, char** argv);
+
+// One pass over a subcommand's arguments (argv[0] is its name). "--help"
+// (or "-h") prints `usage` and ends with kDone. A name in `valued` takes the
+// next argument as its value, one in `flags` none; any other argument that
+// starts with '-' (but "-" itself) is unknown. `take` gets each option as
+// (name, value), and every other argument as ("", argument); it complains
+// and returns false to end with kBadUsage. Nothing: go on.
+using OptionTaker = std::function<bool(std::string_view name, const std::string& value)>;
+std::optional<int> WalkOptions(int argc, char** argv,
+                               std::initializer_list<std::string_view> valued,
+                               std::initializer_list<std::string_view> flags,
+                               void (*usage)(std::FILE*), const OptionTaker& take);
 
 // "harrowctl: " and the text, on standard error.
 void Complain(std::string_view text);

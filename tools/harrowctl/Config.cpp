@@ -84,47 +84,36 @@ bool ParseWait(std::string_view text, double& seconds) {
 
 // Nothing to go on, or the exit status to end with.
 std::optional<int> ParseArgs(int argc, char** argv, Options& o) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            Usage(stdout);
-            return kDone;
-        }
-        const bool known = arg == "--port" || arg == "--baud" || arg == "--profile" ||
-                           arg == "--wait" || arg == "--query" || arg == "--send" ||
-                           arg == "--apply";
-        if (!known) {
-            Complain(arg.starts_with('-') ? "unknown option " + arg : "unexpected " + arg);
-            return kBadUsage;
-        }
-        if (i + 1 == argc) {
-            Complain(arg + " needs a value");
-            return kBadUsage;
-        }
-        const std::string value = argv[++i];
-        if (arg == "--port") {
+    const auto take = [&o](std::string_view name, const std::string& value) {
+        if (name == "--port") {
             o.port = value;
-        } else if (arg == "--baud") {
+        } else if (name == "--baud") {
             unsigned baud = 0;
-            if (!ParseBaud(value, baud)) return kBadUsage;
+            if (!ParseBaud(value, baud)) return false;
             o.baud = baud;
-        } else if (arg == "--profile") {
+        } else if (name == "--profile") {
             o.profile = value;
-        } else if (arg == "--wait") {
-            if (!ParseWait(value, o.waitSeconds)) return kBadUsage;
-        } else if (arg == "--apply") {
+        } else if (name == "--wait") {
+            return ParseWait(value, o.waitSeconds);
+        } else if (name == "--apply") {
             o.commands.push_back({Command::Kind::Apply, value, {}});
-        } else {
+        } else if (name == "--query" || name == "--send") {
             // A query's line end is ours to add; sent text may bring its own.
-            const bool query = arg == "--query";
+            const bool query = name == "--query";
             if (!PlainLine(value) || (query && value.find_first_of("\r\n") != value.npos)) {
-                Complain(arg + " '" + value + "': not one line of printable text");
-                return kBadUsage;
+                Complain(std::string(name) + " '" + value + "': not one line of printable text");
+                return false;
             }
             o.commands.push_back({query ? Command::Kind::Query : Command::Kind::Send, value, {}});
+        } else {
+            Complain("unexpected " + value);
+            return false;
         }
-    }
-    return std::nullopt;
+        return true;
+    };
+    return WalkOptions(argc, argv,
+                       {"--port", "--baud", "--profile", "--wait", "--query", "--send", "--apply"},
+                       {}, Usage, take);
 }
 
 // Whether a reply refuses: "ERR" as a field of its own ("$PZEKR,FOO,ERR,UNKNOWN").

@@ -54,39 +54,30 @@ struct Options {
 
 // Nothing to go on, or the exit status to end with.
 std::optional<int> ParseArgs(int argc, char** argv, Options& o) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const bool valued =
-            arg == "--profile" || arg == "--log" || arg == "--port" || arg == "--baud";
-        if (valued && i + 1 == argc) {
-            Complain(arg + " needs a value");
-            return kBadUsage;
-        }
-        if (arg == "--skip-comments") {
+    const auto take = [&o](std::string_view name, const std::string& value) {
+        if (name == "--skip-comments") {
             o.skipComments = true;
-        } else if (arg == "--profile") {
-            o.profile = argv[++i];
-        } else if (arg == "--log") {
-            o.log = argv[++i];
-        } else if (arg == "--port") {
-            o.port = argv[++i];
-        } else if (arg == "--baud") {
+        } else if (name == "--profile") {
+            o.profile = value;
+        } else if (name == "--log") {
+            o.log = value;
+        } else if (name == "--port") {
+            o.port = value;
+        } else if (name == "--baud") {
             unsigned baud = 0;
-            if (!ParseBaud(argv[++i], baud)) return kBadUsage;
+            if (!ParseBaud(value, baud)) return false;
             o.baud = baud;
-        } else if (arg == "--help" || arg == "-h") {
-            Usage(stdout);
-            return kDone;
-        } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
-            Complain("unknown option " + arg);
-            return kBadUsage;
         } else if (o.input.empty()) {
-            o.input = arg;
+            o.input = value;
         } else {
             Complain("only one capture file at a time");
-            return kBadUsage;
+            return false;
         }
-    }
+        return true;
+    };
+    if (auto end = WalkOptions(argc, argv, {"--profile", "--log", "--port", "--baud"},
+                               {"--skip-comments"}, Usage, take))
+        return end;
     if (!o.port.empty() && !o.input.empty()) {
         Complain("a capture file or --port, not both");
         return kBadUsage;

@@ -51,34 +51,26 @@ struct Options {
 };
 
 std::optional<int> ParseArgs(int argc, char** argv, Options& o) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const bool valued = arg == "--profile" || arg == "--truth" || arg == "--pth";
-        if (valued && i + 1 == argc) {
-            Complain(arg + " needs a value");
-            return kBadUsage;
-        }
-        if (arg == "--skip-comments") {
+    const auto take = [&o](std::string_view name, const std::string& value) {
+        if (name == "--skip-comments") {
             o.skipComments = true;
-        } else if (arg == "--profile") {
-            o.profile = argv[++i];
-        } else if (arg == "--truth") {
-            o.truth = argv[++i];
-        } else if (arg == "--pth") {
-            o.pth = argv[++i];
-        } else if (arg == "--help" || arg == "-h") {
-            Usage(stdout);
-            return kDone;
-        } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
-            Complain("unknown option " + arg);
-            return kBadUsage;
+        } else if (name == "--profile") {
+            o.profile = value;
+        } else if (name == "--truth") {
+            o.truth = value;
+        } else if (name == "--pth") {
+            o.pth = value;
         } else if (o.input.empty()) {
-            o.input = arg;
+            o.input = value;
         } else {
             Complain("only one input at a time");
-            return kBadUsage;
+            return false;
         }
-    }
+        return true;
+    };
+    if (auto end = WalkOptions(argc, argv, {"--profile", "--truth", "--pth"}, {"--skip-comments"},
+                               Usage, take))
+        return end;
     if (o.input.empty()) {
         Complain("no input: a capture, '-' or a .pth file");
         return kBadUsage;

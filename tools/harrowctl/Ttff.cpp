@@ -126,26 +126,15 @@ bool Apply(const std::string& arg, const std::string& value, Options& o) {
 
 // Nothing to go on, or the exit status to end with.
 std::optional<int> ParseArgs(int argc, char** argv, Options& o) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            Usage(stdout);
-            return kDone;
-        }
-        const bool known = arg == "--port" || arg == "--baud" || arg == "--profile" ||
-                           arg == "--mode" || arg == "--runs" || arg == "--pause" ||
-                           arg == "--time-limit" || arg == "--ttf" || arg == "--csv" ||
-                           arg == "--runs-csv";
-        if (!known) {
-            Complain(arg.starts_with('-') ? "unknown option " + arg : "unexpected " + arg);
-            return kBadUsage;
-        }
-        if (i + 1 == argc) {
-            Complain(arg + " needs a value");
-            return kBadUsage;
-        }
-        if (!Apply(arg, argv[++i], o)) return kBadUsage;
-    }
+    const auto take = [&o](std::string_view name, const std::string& value) {
+        if (name.empty()) Complain("unexpected " + value);
+        return !name.empty() && Apply(std::string(name), value, o);
+    };
+    if (auto end = WalkOptions(argc, argv,
+                               {"--port", "--baud", "--profile", "--mode", "--runs", "--pause",
+                                "--time-limit", "--ttf", "--csv", "--runs-csv"},
+                               {}, Usage, take))
+        return end;
     if (o.mode == kModeNone || o.runs == 0) {
         Complain("--mode and --runs are needed");
         return kBadUsage;

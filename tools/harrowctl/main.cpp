@@ -5,6 +5,7 @@
 
 #include "profile/IniProfileStore.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <charconv>
@@ -57,6 +58,38 @@ std::string JsonString(std::string_view text) {
         }
     }
     return out + "\"";
+}
+
+std::optional<int> WalkOptions(int argc, char** argv,
+                               std::initializer_list<std::string_view> valued,
+                               std::initializer_list<std::string_view> flags,
+                               void (*usage)(std::FILE*), const OptionTaker& take) {
+    const auto among = [](std::initializer_list<std::string_view> names, std::string_view name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            usage(stdout);
+            return kDone;
+        }
+        bool taken = false;
+        if (among(valued, arg)) {
+            if (i + 1 == argc) {
+                Complain(arg + " needs a value");
+                return kBadUsage;
+            }
+            taken = take(arg, argv[++i]);
+        } else if (among(flags, arg)) {
+            taken = take(arg, {});
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            Complain("unknown option " + arg);
+        } else {
+            taken = take({}, arg);
+        }
+        if (!taken) return kBadUsage;
+    }
+    return std::nullopt;
 }
 
 bool ParseBaud(std::string_view text, unsigned& baud) {
