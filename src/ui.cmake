@@ -34,6 +34,8 @@ add_library(harrowview_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/config/ResetCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/config/SettingsCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/config/SettingsQuestions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/upgrade/CFirmwareUpgradeDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/upgrade/UpgradeCommand.cpp
 )
 # A target property rather than CMAKE_AUTOMOC: this file is included into the
 # top-level scope, and moc is for this target only.

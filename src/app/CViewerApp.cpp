@@ -8,6 +8,7 @@
 #include "config/ResetCommands.h"
 #include "config/SettingsCommands.h"
 #include "survey/SurveySettings.h"
+#include "upgrade/UpgradeCommand.h"
 
 #include <QDir>
 
@@ -55,6 +56,7 @@ bool CViewerApp::InitInstance() {
     settingsCommands = new SettingsCommands(
         *frame, SettingsLinks{*profile, settings, decode, state, port, receiver, messages});
     resetCommands = new ResetCommands(*frame, port, receiver, state);
+    upgradeCommand = new UpgradeCommand(*frame, port, receiver, messages);
     if (!profile->Sync())
         messages.ShowMessage("Harrowview cannot write its settings file " +
                                  profile->FileName().toStdString() +

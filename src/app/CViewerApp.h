@@ -21,6 +21,7 @@
 class CMainFrame;
 class ResetCommands;
 class SettingsCommands;
+class UpgradeCommand;
 
 // The application: owns the receiver's state, the link, the profile and the
 // main window, and starts them in order.
@@ -55,6 +56,7 @@ public:
     const TruthPosition& Truth() const { return truth; }
     SettingsCommands& SettingsDialogs() const { return *settingsCommands; }
     ResetCommands& Resets() const { return *resetCommands; }
+    UpgradeCommand& Upgrade() const { return *upgradeCommand; }
 
 private:
     void OpenReceiver();
@@ -78,4 +80,5 @@ private:
     std::optional<AppContext> context;
     SettingsCommands* settingsCommands = nullptr; // owned by the main window
     ResetCommands* resetCommands = nullptr;       // likewise
+    UpgradeCommand* upgradeCommand = nullptr;     // likewise
 };

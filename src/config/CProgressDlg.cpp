@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 CProgressDlg::CProgressDlg(QWidget* owner, const QString& caption)
     : QDialog(owner), owner(owner), status(new QLabel(this)),
       percent(new QLabel(QStringLiteral(" 0 %"), this)), bar(new QProgressBar(this)),
@@ -59,11 +61,20 @@ void CProgressDlg::EnableCancel(bool enable) {
 
 void CProgressDlg::Step() {
     QCoreApplication::processEvents();
-    position = std::min(position + step, upper);
+    SetPosition(position + step);
+}
+
+void CProgressDlg::SetPosition(int value) {
+    position = std::clamp(value, lower, upper);
+    ShowPosition();
+}
+
+void CProgressDlg::ShowPosition() {
     bar->setValue(position);
-    // An empty range (nothing to do) counts as done rather than dividing by 0.
-    int value = upper > lower ? (position - lower) * 100 / (upper - lower) : 100;
-    if (value != 100) value %= 100;
+    // The position stays within the range, so the figure never passes 100
+    // (it used to wrap); an empty range counts as done rather than dividing
+    // by 0.
+    const int value = upper > lower ? (position - lower) * 100 / (upper - lower) : 100;
     const QString text = QStringLiteral("%1%").arg(value);
     if (percent->text() != text) percent->setText(text);
 }

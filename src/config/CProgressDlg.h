@@ -24,6 +24,8 @@ public:
     void EnableCancel(bool enable = true);
     // Lets pending events run, then advances the bar by the step.
     void Step();
+    // Moves the bar to `value` (clamped to the range) without a step.
+    void SetPosition(int value);
     // Lets pending events run, then says whether Cancel was pressed.
     bool CheckCancel();
 
@@ -32,6 +34,8 @@ public:
     int Position() const { return position; }
 
 private:
+    void ShowPosition();
+
     QWidget* owner;
     QLabel* status;
     QLabel* percent;
