@@ -117,6 +117,8 @@ void Usage(std::FILE* to) {
                "  ttff      unattended TTFF tests: resets the receiver again and again and\n"
                "            times each fix and acquisition milestone; a JSON line per\n"
                "            test, a summary, .ttf and CSV files\n"
+               "  upgrade   send an S-record firmware file to the receiver, checked whole\n"
+               "            before the receiver hears of it; the outcome as a JSON line\n"
                "\n"
                "'harrowctl SUBCOMMAND --help' lists a subcommand's options. Exit status: 0\n"
                "done, 1 the job failed (the receiver refused a command, a test failed), 2 bad\n"
@@ -131,6 +133,7 @@ int main(int argc, char** argv) {
     if (sub == "inspect") return harrowctl::Inspect(argc - 1, argv + 1);
     if (sub == "config") return harrowctl::Config(argc - 1, argv + 1);
     if (sub == "ttff") return harrowctl::Ttff(argc - 1, argv + 1);
+    if (sub == "upgrade") return harrowctl::Upgrade(argc - 1, argv + 1);
     if (sub == "--help" || sub == "-h") {
         Usage(stdout);
         return harrowctl::kDone;
