@@ -54,6 +54,13 @@ void ReceiveThread::Resume() {
     state.SetReceivePaused(0);
 }
 
+void ReceiveThread::LookFor(const std::string& device, unsigned baud) {
+    const auto pass = LockPass();
+    lostDevice = device;
+    lostBaud = baud;
+    nextRetry = std::chrono::steady_clock::now() + kRetryPeriod;
+}
+
 void ReceiveThread::SetNetworkText(std::string_view text) {
     std::lock_guard lock(networkMutex);
     networkText.assign(text).append("\r");

@@ -49,6 +49,10 @@ public:
     // to itself until Resume(): no byte is read in between.
     void Pause();
     void Resume();
+    // The UI closed the port and could not open it again (a USB receiver
+    // still rebooting after a firmware upgrade): the thread looks for the
+    // device as for one that went away, and opens it once it is back.
+    void LookFor(const std::string& device, unsigned baud);
 
     // Under LockPass(): null when no monitor window is open.
     void SetMonitor(MonitorSink* sink) { monitor = sink; }

@@ -34,24 +34,27 @@ TEST(CommandLine, OptionsAreCheckedAndApplied) {
     for (const char* good :
          {"", "--noise=0.5 --satellites 14 --mask 10 --mask-sector 90-180:40 --start cold",
           "--ttff-cold 60 --ttff-spread 0 --loader-code 7@1 --bad-checksum-rate 0.1",
-          "--silent --drop-replies --no-polyn --ignore-resets --no-estimates --seed 9"})
+          "--silent --drop-replies --no-polyn --ignore-resets --no-estimates --seed 9",
+          "--loader-silence 4:2 --loader-stall exe --loader-final OK --loader-erase-fails"})
         EXPECT_TRUE(Parse(good, o)) << good;
-    for (const char* bad : {"--position 48,11", "--satellites 15", "--speed 0", "--start lukewarm",
-                            "--loader-code 3", "--loader-code 3@0", "--bad-checksum-rate 1.5",
-                            "--mask-sector 90-180", "--mask-sector 400-10:5",
-                            "--mask-sector 10-20:95", "--noise", "--silent=yes", "--frobnicate"})
+    for (const char* bad :
+         {"--position 48,11", "--satellites 15", "--speed 0", "--start lukewarm", "--loader-code 3",
+          "--loader-code 3@0", "--loader-code 3@2:0", "--loader-stall copy",
+          "--bad-checksum-rate 1.5", "--mask-sector 90-180", "--mask-sector 400-10:5",
+          "--mask-sector 10-20:95", "--noise", "--silent=yes", "--frobnicate"})
         EXPECT_FALSE(Parse(bad, o)) << bad;
 
     o = {};
-    ASSERT_TRUE(Parse("--position -33.9,151.2,40 --start warm --loader-code 3@5 "
+    ASSERT_TRUE(Parse("--position -33.9,151.2,40 --start warm --loader-code 3@5:2 "
                       "--mask-sector 300-20:15 --speed=50",
                       o));
     EXPECT_EQ(o.sim.position.latitude, -33.9);
     EXPECT_EQ(o.sim.position.height, 40);
     EXPECT_EQ(o.sim.startKind, ResetKind::Warm);
-    ASSERT_EQ(o.sim.loaderFaults.size(), 1u);
-    EXPECT_EQ(o.sim.loaderFaults[0].code, "3");
-    EXPECT_EQ(o.sim.loaderFaults[0].record, 5);
+    ASSERT_EQ(o.sim.loader.faults.size(), 1u);
+    EXPECT_EQ(o.sim.loader.faults[0].code, "3");
+    EXPECT_EQ(o.sim.loader.faults[0].record, 5);
+    EXPECT_EQ(o.sim.loader.faults[0].times, 2);
     EXPECT_TRUE(o.sim.horizon.Blocks(10, 14)); // the sector spans north
     EXPECT_TRUE(o.sim.horizon.Blocks(310, 14));
     EXPECT_FALSE(o.sim.horizon.Blocks(180, 14));

@@ -22,6 +22,7 @@ int Inspect(int argc, char** argv); // argv[0] is the subcommand's name
 int Config(int argc, char** argv);
 int Ttff(int argc, char** argv);
 int Survey(int argc, char** argv);
+int Upgrade(int argc, char** argv);
 
 // Ctrl-C (or a TERM) from then on ends a live session with its summary
 // instead of the program. No SA_RESTART: a wait for data notices at once.

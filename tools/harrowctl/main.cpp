@@ -152,6 +152,8 @@ void Usage(std::FILE* to) {
                "            test, a summary, .ttf and CSV files\n"
                "  survey    survey statistics of a capture or a .pth path file, as one JSON\n"
                "            object; writes .pth files\n"
+               "  upgrade   send an S-record firmware file to the receiver, checked whole\n"
+               "            before the receiver hears of it; the outcome as a JSON line\n"
                "\n"
                "'harrowctl SUBCOMMAND --help' lists a subcommand's options. Exit status: 0\n"
                "done, 1 the job failed (the receiver refused a command, a test failed), 2 bad\n"
@@ -167,6 +169,7 @@ int main(int argc, char** argv) {
     if (sub == "config") return harrowctl::Config(argc - 1, argv + 1);
     if (sub == "ttff") return harrowctl::Ttff(argc - 1, argv + 1);
     if (sub == "survey") return harrowctl::Survey(argc - 1, argv + 1);
+    if (sub == "upgrade") return harrowctl::Upgrade(argc - 1, argv + 1);
     if (sub == "--help" || sub == "-h") {
         Usage(stdout);
         return harrowctl::kDone;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -44,13 +45,32 @@ bool ParseStart(std::string_view v, CliOptions& o) {
     return o.sim.startKind.has_value();
 }
 
+// "N" or "N:K": the N-th record, the first K times (once without K).
+bool ParseRecordTimes(std::string_view v, std::string code, CliOptions& o) {
+    const auto parts = Split(v, ':');
+    const auto record = ParseInteger(parts[0]);
+    const auto times = parts.size() == 2 ? ParseInteger(parts[1]) : std::optional<long long>(1);
+    if (parts.size() > 2 || !record || *record < 1 || !times || *times < 1) return false;
+    o.sim.loader.faults.push_back(
+        {std::move(code), static_cast<int>(*record), static_cast<int>(*times)});
+    return true;
+}
+
 bool ParseLoaderCode(std::string_view v, CliOptions& o) {
     const size_t at = v.find('@');
     if (at == 0 || at == std::string_view::npos || at > 3) return false;
-    const auto record = ParseInteger(v.substr(at + 1));
-    if (!record || *record < 1) return false;
-    o.sim.loaderFaults.push_back({std::string(v.substr(0, at)), static_cast<int>(*record)});
-    return true;
+    return ParseRecordTimes(v.substr(at + 1), std::string(v.substr(0, at)), o);
+}
+
+bool ParseLoaderStall(std::string_view v, CliOptions& o) {
+    constexpr std::pair<std::string_view, LoaderStage> kStages[] = {{"erase", LoaderStage::Erase},
+                                                                    {"era", LoaderStage::Era},
+                                                                    {"exe", LoaderStage::Exe},
+                                                                    {"final", LoaderStage::Final}};
+    o.sim.loader.stall = LoaderStage::None;
+    for (const auto& [name, stage] : kStages)
+        if (v == name) o.sim.loader.stall = stage;
+    return o.sim.loader.stall != LoaderStage::None;
 }
 
 bool ParseSatellites(std::string_view v, CliOptions& o) {
@@ -116,6 +136,23 @@ constexpr OptionRule kOptions[] = {
     {"--drop-replies", false,
      [](std::string_view, CliOptions& o) { return o.sim.dropReplies = true; }},
     {"--loader-code", true, ParseLoaderCode},
+    {"--loader-silence", true,
+     [](std::string_view v, CliOptions& o) { return ParseRecordTimes(v, "", o); }},
+    {"--loader-erase-fails", false,
+     [](std::string_view, CliOptions& o) { return o.sim.loader.eraseFails = true; }},
+    {"--loader-stall", true, ParseLoaderStall},
+    {"--loader-final", true,
+     [](std::string_view v, CliOptions& o) {
+         o.sim.loader.finalReply = v;
+         return !v.empty() && v.find_first_of("\r\n") == std::string_view::npos;
+     }},
+    {"--loader-second-form-only", false,
+     [](std::string_view, CliOptions& o) { return o.sim.loader.secondFormOnly = true; }},
+    {"--loader-log", true,
+     [](std::string_view v, CliOptions& o) {
+         o.loaderLog = v;
+         return !v.empty();
+     }},
     {"--no-polyn", false, [](std::string_view, CliOptions& o) { return o.sim.noPolyn = true; }},
     {"--ignore-resets", false,
      [](std::string_view, CliOptions& o) { return o.sim.ignoreResets = true; }},

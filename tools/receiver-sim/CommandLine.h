@@ -9,6 +9,7 @@
 struct CliOptions {
     SimConfig sim;
     std::string link;
+    std::string loaderLog; // where the loader writes what it took
     double speed = 1;
     bool verbose = false;
     bool help = false;

@@ -38,7 +38,19 @@ Faults:
   --silent                 send nothing at all, answer nothing
   --bad-checksum-rate P    send this fraction of sentences with a bad checksum
   --drop-replies           carry out commands but send no $PZEKR replies
-  --loader-code CODE@N     answer ~CODE to the N-th S-record; repeatable
+  --loader-code CODE@N[:K] answer ~CODE to the N-th record the loader is
+                           given (a record sent again is the same record),
+                           the first K times it comes (1); repeatable
+  --loader-silence N[:K]   no answer to the N-th record, the first K times
+  --loader-erase-fails     answer the upper flash erase with ~2
+  --loader-stall STAGE     the loader hangs before a report: erase (the
+                           erase result), era, exe or final
+  --loader-final TEXT      the last report is ~TEXT instead of ~F
+  --loader-second-form-only
+                           only $PSYMS,UPGM,SREC starts the loader;
+                           $PZEKS,UPGM,SREC gets no answer
+  --loader-log FILE        write each loader command and each record the
+                           loader takes to FILE, one a line
   --no-polyn               no $POLYN notices after a reset
   --ignore-resets          answer reset commands with OK but do not restart
   --no-estimates           leave the error estimates of $POLYP and RRE
@@ -84,10 +96,12 @@ Commands: lines ending CR LF, checksum optional.
   $11 / $0                 raw debug frames on / off: type letter (T time,
                            P position, S satellite), hex payload, hex XOR
                            of the payload, then the byte 0x1E
-S-record loader: $PZEKS,UPGM,SREC (or $PSYMS,UPGM,SREC): the reply, then ~E.
-  Each S0..S9 line is answered ~0 (accepted), ~3 (bad checksum) or ~4 (not
-  an S-record). S7/S8/S9 is answered ~7, then ~Era, ~Exe and "Flash OK" (or
-  "Flash FAIL" if a record was dropped); 2 s later the receiver restarts
-  (hot) and sends NMEA again.
+S-record loader: $PZEKS,UPGM,SREC (or $PSYMS,UPGM,SREC): the reply; once the
+  client has set its line to 38400 baud, the loader's speed, ~E, and 1 s
+  later the erase result ~0 (or ~2). Each record is answered ~0
+  (taken), ~3 (bad checksum: send it again; the fourth time in a row ~9) or
+  ~5 (not an S-record). S7/S8/S9 is answered ~7 and ~Era at once, ~Exe 0.5 s
+  later and ~F 0.5 s after that. After ~F, ~2, ~5 or ~9 the receiver
+  restarts (hot) 2 s later and sends NMEA again.
 )";
 }

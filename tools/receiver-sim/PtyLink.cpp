@@ -8,6 +8,7 @@
 #include <system_error>
 #include <termios.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -79,6 +80,17 @@ void PtyLink::Send(std::string_view bytes) {
             return;
         }
     }
+}
+
+unsigned PtyLink::ClientBaud() const {
+    constexpr std::pair<speed_t, unsigned> kSpeeds[] = {
+        {B4800, 4800},   {B9600, 9600},     {B19200, 19200},   {B38400, 38400},
+        {B57600, 57600}, {B115200, 115200}, {B230400, 230400}, {B460800, 460800}};
+    termios t{};
+    if (!client || ::tcgetattr(master.Get(), &t) != 0) return 0;
+    for (const auto& [speed, baud] : kSpeeds)
+        if (::cfgetospeed(&t) == speed) return baud;
+    return 0;
 }
 
 // Whatever the old client left unread must not reach the next one.

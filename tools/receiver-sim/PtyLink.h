@@ -21,6 +21,9 @@ public:
 
     const std::string& SlavePath() const { return slavePath; }
     bool ClientPresent() const { return client; }
+    // The speed the client set its end to (a terminal's speed is shared by
+    // both ends); 0 while there is no client.
+    unsigned ClientBaud() const;
 
     // Waits up to `timeoutMs` for bytes from the client. With no client the
     // terminal reports hang-up at once, so it naps instead of spinning.

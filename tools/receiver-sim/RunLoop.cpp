@@ -42,10 +42,15 @@ void RunSimulator(SimReceiver& sim, PtyLink& link, const RunSettings& settings,
         const double real =
             std::min(std::chrono::duration<double>(now - last).count(), kMaxCatchUp);
         last = now;
+        sim.SetLineBaud(link.ClientBaud());
         link.Send(sim.Tick(real * settings.speed));
         if (!input.empty()) {
             if (settings.verbose) LogInput(input);
             link.Send(sim.OnInput(input));
+        }
+        if (const std::string taken = sim.TakeLoaderLog(); settings.loaderLog && !taken.empty()) {
+            std::fwrite(taken.data(), 1, taken.size(), settings.loaderLog);
+            std::fflush(settings.loaderLog);
         }
         if (settings.verbose && hadClient != link.ClientPresent()) {
             std::fprintf(stderr, "receiver-sim: client %s\n",

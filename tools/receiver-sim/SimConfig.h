@@ -32,10 +32,24 @@ struct ResetPace {
     }
 };
 
-// Answer `code` instead of the usual one to the `record`-th S-record (from 1).
+// The loader answers `code` instead of the usual one (nothing at all when
+// `code` is empty) to the `record`-th record it is given (from 1; a record
+// sent again is the same record), the first `times` times it comes.
 struct LoaderFault {
     std::string code;
     int record = 0;
+    int times = 1;
+};
+
+// The loader's reports after the records; a stall at one means it never comes.
+enum class LoaderStage { None, Erase, Era, Exe, Final };
+
+struct LoaderConfig {
+    std::vector<LoaderFault> faults;
+    bool eraseFails = false;               // the upper block's erase answers ~2
+    LoaderStage stall = LoaderStage::None; // the loader hangs before this report
+    std::string finalReply = "F";          // sent as "~" + this after ~Exe
+    bool secondFormOnly = false;           // only $PSYMS,UPGM,SREC starts it
 };
 
 struct SimConfig {
@@ -56,5 +70,5 @@ struct SimConfig {
     bool ignoreResets = false; // reset commands answered but not carried out
     bool noEstimates = false;  // error estimate fields left empty
     double badChecksumRate = 0;
-    std::vector<LoaderFault> loaderFaults;
+    LoaderConfig loader;
 };

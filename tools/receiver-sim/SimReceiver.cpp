@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr double kRebootSeconds = 2; // from "Flash OK" to the first output again
-
 std::string SerialNumber(uint64_t seed) {
     return Format("HV%06llu", static_cast<unsigned long long>(seed % 1000000));
 }
@@ -22,7 +20,7 @@ std::string SerialNumber(uint64_t seed) {
 SimReceiver::SimReceiver(const SimConfig& c)
     : config(c), skyRng(Rng::Stream(c.seed, 0)), faultRng(Rng::Stream(c.seed, 1)),
       sky(std::clamp(c.satellites, 1, kMaxSimSatellites), skyRng), fix(c, Rng::Stream(c.seed, 2)),
-      settings(SerialNumber(c.seed)), loader(c.loaderFaults) {
+      settings(SerialNumber(c.seed)), loader(c.loader) {
     if (config.startKind) Restart(*config.startKind, pending);
 }
 
@@ -32,7 +30,7 @@ std::string SimReceiver::Tick(double seconds) {
     while (static_cast<double>(nextEpoch) <= until) {
         now = static_cast<double>(nextEpoch);
         sky.Advance(1.0, skyRng);
-        if (loader.Done() && now >= rebootAt) {
+        if (loader.RestartDue(now)) {
             loader.Leave();
             Restart(ResetKind::Hot, out);
         }
@@ -40,6 +38,7 @@ std::string SimReceiver::Tick(double seconds) {
         ++nextEpoch;
     }
     now = until;
+    out += loader.Tick(now, lineBaud);
     return config.silent ? std::string() : out;
 }
 
@@ -62,18 +61,22 @@ std::string SimReceiver::RunEpoch() {
 
 void SimReceiver::HandleLine(std::string_view line, std::string& out) {
     if (loader.Active()) {
-        out += loader.OnLine(line);
-        if (loader.Done() && rebootAt < now) rebootAt = now + kRebootSeconds;
+        out += loader.OnLine(line, now);
         return;
     }
     const CommandOutcome command = HandleCommand(line, settings);
+    if (command.startLoader) {
+        loader.Log(line);
+        // A loader that knows only the second form does not hear the first.
+        if (config.loader.secondFormOnly && !line.starts_with("$PSYM")) return;
+    }
     if (!config.dropReplies) {
         for (const std::string& reply : command.replies)
             out += Sentence(reply);
     }
     if (command.debug) output = *command.debug ? Output::Debug : Output::Nmea;
     if (command.reset && !config.ignoreResets) Restart(*command.reset, out);
-    if (command.startLoader) out += loader.Start();
+    if (command.startLoader) loader.Start();
 }
 
 // A reset reboots the receiver, which comes back with NMEA output. Notices

@@ -24,6 +24,12 @@ public:
     // Bytes from the application; returns the receiver's immediate answers.
     std::string OnInput(std::string_view bytes);
 
+    // The client's line speed (0 while no client has the line open): the
+    // loader speaks only at its own.
+    void SetLineBaud(unsigned baud) { lineBaud = baud; }
+    // What --loader-log records: loader commands and the records taken.
+    std::string TakeLoaderLog() { return loader.TakeLog(); }
+
     double Now() const { return now; }
     double SecondsToNextOutput() const { return static_cast<double>(nextEpoch) - now; }
 
@@ -47,6 +53,6 @@ private:
     Output output = Output::Nmea;
     double now = 0;
     int64_t nextEpoch = 1;
-    double rebootAt = 0;
+    unsigned lineBaud = 0;
     std::string pending; // sent with the first Tick: the burst of a start-up reset
 };

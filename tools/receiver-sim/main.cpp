@@ -7,6 +7,7 @@
 #include "SimReceiver.h"
 #include "SymlinkGuard.h"
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include <exception>
 #include <optional>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -57,6 +59,9 @@ int main(int argc, char** argv) {
     InstallHandlers();
 
     try {
+        std::FILE* loaderLog = nullptr;
+        if (!options.loaderLog.empty() && !(loaderLog = std::fopen(options.loaderLog.c_str(), "w")))
+            throw std::system_error(errno, std::generic_category(), options.loaderLog);
         PtyLink link;
         std::optional<SymlinkGuard> symlink;
         if (!options.link.empty()) symlink.emplace(options.link, link.SlavePath());
@@ -66,7 +71,8 @@ int main(int argc, char** argv) {
                      static_cast<unsigned long long>(options.sim.seed), options.speed,
                      options.link.empty() ? "" : ", link ", options.link.c_str());
         SimReceiver sim(options.sim);
-        RunSimulator(sim, link, {options.speed, options.verbose}, stopRequested);
+        RunSimulator(sim, link, {options.speed, options.verbose, loaderLog}, stopRequested);
+        if (loaderLog) std::fclose(loaderLog);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "receiver-sim: %s\n", e.what());
         return 1;
