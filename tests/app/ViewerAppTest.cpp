@@ -8,11 +8,18 @@
 #include "app/CViewerApp.h"
 #include "config/CCommsSettingsDlg.h"
 #include "config/SettingsCommands.h"
+#include "support/Files.h"
 #include "support/Pty.h"
+#include "support/SRecords.h"
 #include "support/SimProcess.h"
+#include "upgrade/CFirmwareUpgradeDlg.h"
+#include "upgrade/UpgradeCommand.h"
 #include "views/monitor/CCommandMonitorView.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QComboBox>
 #include <QDateTime>
 #include <QSettings>
@@ -212,6 +219,37 @@ TEST_F(ViewerAppTest, PortChosenInTheDialogWorksAtOnce) {
     EXPECT_EQ(app->Port().Baud(), 115200u);
     EXPECT_EQ(app->Profile().GetString("Serial Port Commmunications", "Baud", ""), "115200");
     EXPECT_TRUE(sink.messages.empty()) << sink.messages.front().text;
+}
+
+// The Firmware Upgrade command: its dialog opens the way only when ticked;
+// a file that fails the check is refused with nothing sent; a good one
+// upgrades the simulated receiver, and decoding goes on afterwards.
+TEST_F(ViewerAppTest, FirmwareUpgradeFromTheWindow) {
+    CFirmwareUpgradeDlg dialog([] { return QStringLiteral("/tmp/new.s19"); });
+    EXPECT_FALSE(dialog.browse->isEnabled());
+    dialog.enable->setChecked(true);
+    dialog.browse->click();
+    EXPECT_EQ(dialog.FileName(), "/tmp/new.s19");
+    EXPECT_FALSE(dialog.caution->isHidden());
+
+    const QString link = dir.filePath("receiver");
+    TempFile loaderLog("loader");
+    SimProcess sim({"--seed", "6", "--link", link.toStdString(), "--loader-log", loaderLog.path});
+    ASSERT_FALSE(sim.ReadLine().empty());
+    SetProfile("Serial Port Commmunications/Port", link);
+    auto app = Start();
+    UpgradeCommand& upgrade = app->Upgrade();
+    upgrade.UpdateEnabling();
+    EXPECT_TRUE(app->MainFrame().Action(Command::FirmwareUpgrade)->isEnabled());
+    TempFile bad("bad-s19", "S0030000FC\r\n"), good("good-s19", FirmwareText(10, "\r\n"));
+    EXPECT_EQ(upgrade.Run(bad.path).message, "Incorrect File Format");
+    EXPECT_TRUE(ReadFile(loaderLog.path).empty()) << "the receiver heard of a refused file";
+    const UpgradeOutcome outcome = upgrade.Run(good.path);
+    EXPECT_EQ(outcome.message, "Flash Upgrade Complete") << outcome.detail;
+    ASSERT_EQ(sink.messages.size(), 2u);
+    EXPECT_EQ(sink.messages[1].caption, "UPGRADE");
+    const int before = app->State().GetPositionUpdateCount();
+    EXPECT_TRUE(WaitForUi([&] { return app->State().GetPositionUpdateCount() > before; }, 4000ms));
 }
 
 } // namespace
