@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 
 namespace {
 
@@ -143,8 +144,8 @@ void FirmwareUpgrader::SetTaken(size_t records) {
 void FirmwareUpgrader::Run() {
     link.Acquire();
     UpgradeOutcome outcome = Exchange();
-    // Failures before the final stages restore the line more slowly: the
-    // receiver may still be changing speed.
+    // Before the final stages the line gets 500 ms to settle each way, 100
+    // ms after them.
     outcome.linkRestored = link.Restore(finalStages ? timing.finalSettle : timing.earlySettle);
     if (!outcome.linkRestored) {
         if (!outcome.detail.empty()) outcome.detail += "; ";

@@ -47,10 +47,10 @@ bool ParseStart(std::string_view v, CliOptions& o) {
 
 // "N" or "N:K": the N-th record, the first K times (once without K).
 bool ParseRecordTimes(std::string_view v, std::string code, CliOptions& o) {
-    const auto parts = Split(v, ':');
-    const auto record = ParseInteger(parts[0]);
-    const auto times = parts.size() == 2 ? ParseInteger(parts[1]) : std::optional<long long>(1);
-    if (parts.size() > 2 || !record || *record < 1 || !times || *times < 1) return false;
+    const auto pieces = Split(v, ':');
+    const auto record = ParseInteger(pieces[0]);
+    const auto times = pieces.size() == 2 ? ParseInteger(pieces[1]) : std::optional<long long>(1);
+    if (pieces.size() > 2 || !record || *record < 1 || !times || *times < 1) return false;
     o.sim.loader.faults.push_back(
         {std::move(code), static_cast<int>(*record), static_cast<int>(*times)});
     return true;
