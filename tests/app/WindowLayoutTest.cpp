@@ -107,10 +107,7 @@ TEST_F(WindowLayoutTest, ViewCommandReopensWhereItWasAndThenBringsItForward) {
     ASSERT_NE(sky, nullptr);
     EXPECT_EQ(sky->geometry(), QRect(30, 40, 280, 260));
 
-    frame->Action(Command::Navigation)->trigger();
-    EXPECT_EQ(Children().size(), 2) << "an open type is brought forward, not made again";
-    EXPECT_EQ(frame->MdiArea().activeSubWindow(), frame->Windows().FrameOf(WindowType::Navigation));
-
+    // An open type brought forward instead: the window manager's test.
     // Nothing saved for the monitor: its default place.
     frame->Action(Command::CommandMonitor)->trigger();
     EXPECT_NE(frame->Windows().FrameOf(WindowType::CommandMonitor), nullptr);
