@@ -161,8 +161,7 @@ TEST_F(MonitorViewTest, LogFileItemsFollowTheLogFilePauseLosesTextEraseEmptiesTh
     log.logging = true;
     EXPECT_EQ(items(), "!&Start Log File &Close Log File");
     Choose("&Close Log File");
-    EXPECT_EQ(log.starts, 1);
-    EXPECT_EQ(log.closes, 1);
+    EXPECT_EQ(std::pair(log.starts, log.closes), std::pair(1, 1));
     context.logCommands = nullptr; // no owner: nothing to offer
     EXPECT_EQ(items(), "!&Start Log File !&Close Log File");
 
