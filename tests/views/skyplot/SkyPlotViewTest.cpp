@@ -307,24 +307,7 @@ TEST_F(SkyPlotDocumentTest, SavesThenFileOpenAsksToSaveRefusesBadFilesAndOpensTh
 }
 
 // The property sheet edits the document and the profile.
-TEST_F(SkyPlotDocumentTest, SnrThresholdMustBeAnIntegerFrom0To99) {
-    const std::pair<const char*, bool> cases[] = {{"0", true},   {"99", true},   {" 42 ", true},
-                                                  {"-1", false}, {"100", false}, {"abc", false},
-                                                  {"", false},   {"4.5", false}};
-    for (const auto& [text, accepted] : cases) {
-        sink.messages.clear();
-        document.Model().Options().snrThreshold = 40;
-        auto sheet = Sheet();
-        sheet->MaskPage().SnrEdit().setText(text);
-        sheet->accept();
-        EXPECT_EQ(sheet->result() == QDialog::Accepted, accepted) << text;
-        EXPECT_EQ(document.Model().Options().snrThreshold, accepted ? std::stoi(text) : 40) << text;
-        EXPECT_EQ(sink.messages.size(), accepted ? 0u : 1u) << text;
-    }
-    EXPECT_EQ(sink.messages.at(0).text, "Please enter an integer between 0 and 99."); // "4.5"
-}
-
-TEST_F(SkyPlotDocumentTest, OpensWithTheCurrentValuesOkStoresEditsCancelDropsThem) {
+TEST_F(SkyPlotDocumentTest, SheetShowsTheValuesOkStoresCancelDropsAndTheThresholdIs0To99) {
     document.Model().Options().snrThreshold = 37;
     document.Model().SetComment("behind the barn");
     profile.SetString("AzimuthElevation", "LastAzimuthMaskFile", "/data/barn.msk");
@@ -362,6 +345,22 @@ TEST_F(SkyPlotDocumentTest, OpensWithTheCurrentValuesOkStoresEditsCancelDropsThe
     sheet->accept();
     EXPECT_EQ(held(), std::tuple(25, std::string(511, 'w'), 0, 25, 0,
                                  std::string("/home/u/roof.msk"), true));
+
+    // The threshold must be an integer from 0 to 99.
+    const std::pair<const char*, bool> cases[] = {{"0", true},   {"99", true},   {" 42 ", true},
+                                                  {"-1", false}, {"100", false}, {"abc", false},
+                                                  {"", false},   {"4.5", false}};
+    for (const auto& [text, accepted] : cases) {
+        sink.messages.clear();
+        document.Model().Options().snrThreshold = 40;
+        sheet = Sheet();
+        sheet->MaskPage().SnrEdit().setText(text);
+        sheet->accept();
+        EXPECT_EQ(sheet->result() == QDialog::Accepted, accepted) << text;
+        EXPECT_EQ(document.Model().Options().snrThreshold, accepted ? std::stoi(text) : 40) << text;
+        EXPECT_EQ(sink.messages.size(), accepted ? 0u : 1u) << text;
+    }
+    EXPECT_EQ(sink.messages.at(0).text, "Please enter an integer between 0 and 99."); // "4.5"
 }
 
 } // namespace
