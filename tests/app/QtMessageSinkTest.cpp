@@ -76,24 +76,6 @@ bool ReturnsWithoutTheUiThread(const std::function<void()>& call) {
     return alone;
 }
 
-TEST(QtMessageSink, BoxShowsTextCaptionAndIconAsGiven) {
-    const std::tuple<MessageIcon, QMessageBox::Icon, const char*, const char*> cases[] = {
-        {MessageIcon::Stop, QMessageBox::Critical, "Communication Port Not Found!", ""},
-        {MessageIcon::Exclamation, QMessageBox::Warning, "Comm Open Error![5]", "Port"},
-        {MessageIcon::Information, QMessageBox::Information, "Line one\nline two", "Info"},
-        {MessageIcon::Question, QMessageBox::Question, "Mask 10\xC2\xB0 ok?", "Sky Plot"},
-        {MessageIcon::None, QMessageBox::NoIcon, "<b>5 < 6 & 7</b>", "Plain"},
-    };
-    WatchedSink sink;
-    std::vector<WatchedSink::Box> expected;
-    for (const auto& [icon, boxIcon, text, caption] : cases) {
-        sink.ShowMessage(text, caption, icon);
-        expected.push_back({QString::fromUtf8(text), QString::fromUtf8(caption), boxIcon,
-                            QThread::currentThread()});
-    }
-    EXPECT_TRUE(sink.Boxes() == expected);
-}
-
 // The real box: modal, on screen while ShowMessage waits, closed by OK.
 TEST(QtMessageSink, OnTheUiThreadTheBoxIsModalUntilClosed) {
     QtMessageSink sink;
@@ -114,21 +96,30 @@ TEST(QtMessageSink, OnTheUiThreadTheBoxIsModalUntilClosed) {
 }
 
 // The receive thread reports a lost receiver: it must go on at once, and the
-// boxes appear in order when the UI thread gets to them. Boxes posted to a
-// sink that is gone by then are dropped, not shown through a dangling sink.
-TEST(QtMessageSink, FromAnotherThreadReturnsAtOnceAndTheUiThreadShowsTheBoxes) {
+// boxes appear in order, as given, when the UI thread gets to them. Boxes
+// posted to a sink that is gone by then are dropped, not shown through a
+// dangling sink.
+TEST(QtMessageSink, FromAnotherThreadReturnsAtOnceAndTheUiThreadShowsTheBoxesAsGiven) {
+    const std::tuple<MessageIcon, QMessageBox::Icon, const char*, const char*> cases[] = {
+        {MessageIcon::Stop, QMessageBox::Critical, "Communication Port Not Found!", ""},
+        {MessageIcon::Exclamation, QMessageBox::Warning, "Comm Open Error![5]", "Port"},
+        {MessageIcon::Information, QMessageBox::Information, "Line one\nline two", "Info"},
+        {MessageIcon::Question, QMessageBox::Question, "Mask 10\xC2\xB0 ok?", "Sky Plot"},
+        {MessageIcon::None, QMessageBox::NoIcon, "<b>5 < 6 & 7</b>", "Plain"},
+    };
     WatchedSink sink;
     EXPECT_TRUE(ReturnsWithoutTheUiThread([&] {
-        sink.ShowMessage("first", "Receiver", MessageIcon::Stop);
-        sink.ShowMessage("second", "", MessageIcon::Exclamation);
+        for (const auto& [icon, boxIcon, text, caption] : cases)
+            sink.ShowMessage(text, caption, icon);
         sink.Beep();
     }));
     EXPECT_TRUE(sink.Boxes().empty()) << "shown before the UI thread processed events";
-    ASSERT_TRUE(WaitForUi([&] { return sink.Boxes().size() == 2 && sink.Beeps().size() == 1; }));
+    ASSERT_TRUE(WaitForUi([&] { return sink.Boxes().size() == 5 && sink.Beeps().size() == 1; }));
     QThread* const ui = QThread::currentThread();
-    EXPECT_TRUE(sink.Boxes() ==
-                (std::vector<WatchedSink::Box>{{"first", "Receiver", QMessageBox::Critical, ui},
-                                               {"second", "", QMessageBox::Warning, ui}}));
+    std::vector<WatchedSink::Box> expected;
+    for (const auto& [icon, boxIcon, text, caption] : cases)
+        expected.push_back({QString::fromUtf8(text), QString::fromUtf8(caption), boxIcon, ui});
+    EXPECT_TRUE(sink.Boxes() == expected);
     EXPECT_EQ(sink.Beeps(), std::vector<QThread*>{ui});
 
     auto gone = std::make_unique<WatchedSink>();

@@ -35,10 +35,9 @@ TEST(Framer, GoodSentenceIsDecodedCountedLoggedAndShownOnce) {
         EXPECT_EQ(r.state.GetSentenceCount(), 0u);
         r.framer.Feed(input.substr(cut));
         EXPECT_EQ(r.state.GetSentenceCount(), 1u) << echo << ", cut at " << cut;
-        EXPECT_EQ(r.state.GetPositionUpdateCount(), 1) << echo;
-        EXPECT_EQ(r.log.contents, echo);
-        EXPECT_EQ(r.monitor.All(), echo);
-        EXPECT_EQ(r.monitor.flags, std::vector<int>{1});
+        EXPECT_EQ(std::tuple(r.state.GetPositionUpdateCount(), r.log.contents, r.monitor.All(),
+                             r.monitor.flags),
+                  std::tuple(1, echo, echo, std::vector<int>{1}));
     }
 }
 

@@ -71,12 +71,12 @@ TEST(PolysDecoder, RowsUsedAndTrackedFlags) {
     state.SetRestartNotified(1);
     Feed(state, {"POLYS,3,05,U,123,45,42,0,12,e,300,10,31,0,40,t,10,5,20,0"});
     const SatGroup sat = state.CopySat();
-    EXPECT_EQ(sat.satellitesInView, 3);
-    EXPECT_EQ(sat.satellites[0], (SatelliteInfo{5, 42, 42, 123, 45, 1, 1}));
-    EXPECT_EQ(sat.satellites[1], (SatelliteInfo{12, 31, 31, 300, 10, 0, 0}));
-    EXPECT_EQ(sat.satellites[2], SatelliteInfo{}); // PRN 40 is outside 0..32: the row stays
-    EXPECT_EQ(state.CopyDop().usedByPrn[5], 1);
-    EXPECT_EQ(state.GetRestartNotified(), 0);
+    // PRN 40 is outside 0..32: its row stays.
+    EXPECT_EQ(std::tuple(sat.satellitesInView, sat.satellites[0], sat.satellites[1],
+                         sat.satellites[2], state.CopyDop().usedByPrn[5],
+                         state.GetRestartNotified()),
+              std::tuple(3, SatelliteInfo{5, 42, 42, 123, 45, 1, 1},
+                         SatelliteInfo{12, 31, 31, 300, 10, 0, 0}, SatelliteInfo{}, 1, 0));
 
     // A count outside 1..32 clears the flags but writes no row.
     for (const std::string count : {"0", "33"}) {

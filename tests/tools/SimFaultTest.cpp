@@ -65,9 +65,8 @@ TEST(SimDebug, RawFramesReplaceNmeaUntilSwitchedOffOrReset) {
     }
     // A time and a fix frame a second, a signal frame a satellite; the monitor
     // only shows what they hold.
-    EXPECT_EQ(frames['T'].size(), 2u);
-    EXPECT_EQ(frames['P'].size(), 2u);
-    EXPECT_EQ(frames['S'].size(), 2u * 10);
+    EXPECT_EQ(std::tuple(frames['T'].size(), frames['P'].size(), frames['S'].size()),
+              std::tuple(2u, 2u, 2u * 10));
     EXPECT_NE(sim.OnInput("$PZEKQ,VER\r\n").find("$PZEKR,VER"), std::string::npos);
 
     sim.OnInput("$0\r\n"); // NMEA again, and only NMEA

@@ -48,17 +48,15 @@ TEST(CommandLine, OptionsAreCheckedAndApplied) {
     ASSERT_TRUE(Parse("--position -33.9,151.2,40 --start warm --loader-code 3@5:2 "
                       "--mask-sector 300-20:15 --speed=50",
                       o));
-    EXPECT_EQ(o.sim.position.latitude, -33.9);
-    EXPECT_EQ(o.sim.position.height, 40);
-    EXPECT_EQ(o.sim.startKind, ResetKind::Warm);
     ASSERT_EQ(o.sim.loader.faults.size(), 1u);
-    EXPECT_EQ(o.sim.loader.faults[0].code, "3");
-    EXPECT_EQ(o.sim.loader.faults[0].record, 5);
-    EXPECT_EQ(o.sim.loader.faults[0].times, 2);
-    EXPECT_TRUE(o.sim.horizon.Blocks(10, 14)); // the sector spans north
-    EXPECT_TRUE(o.sim.horizon.Blocks(310, 14));
-    EXPECT_FALSE(o.sim.horizon.Blocks(180, 14));
-    EXPECT_EQ(o.speed, 50);
+    EXPECT_EQ(std::tuple(o.sim.position.latitude, o.sim.position.height, o.sim.startKind,
+                         o.sim.loader.faults[0].code, o.sim.loader.faults[0].record,
+                         o.sim.loader.faults[0].times, o.speed),
+              std::tuple(-33.9, 40, ResetKind::Warm, "3", 5, 2, 50));
+    // The sector spans north.
+    EXPECT_EQ(std::tuple(o.sim.horizon.Blocks(10, 14), o.sim.horizon.Blocks(310, 14),
+                         o.sim.horizon.Blocks(180, 14)),
+              std::tuple(true, true, false));
 }
 
 } // namespace

@@ -92,9 +92,7 @@ int ResetAndFollow(std::string_view command, std::string_view resetLine, ResetKi
         const Epoch is = Summarise(out);
         SCOPED_TRACE(testing::Message() << "second " << s);
         if (s == 1) { // the reset came half a second earlier
-            EXPECT_EQ(is.status, 0);
-            EXPECT_EQ(is.gsaMode, 1);
-            EXPECT_EQ(is.milliseconds, 500u);
+            EXPECT_EQ(std::tuple(is.status, is.gsaMode, is.milliseconds), std::tuple(0, 1, 500u));
         } else {
             EXPECT_EQ(is.milliseconds - was.milliseconds, 1000u);
             EXPECT_GE(is.status, was.status);

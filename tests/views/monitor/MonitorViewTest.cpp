@@ -1,14 +1,12 @@
 // A command monitor window on its own, with the application's pieces it
 // talks to: the receive thread (not started unless a test starts it), the
-// port, and a log-file owner that counts what the menu asks of it. Last, the
-// window against the receiver simulator, through the real port and thread.
+// port, and a log-file owner that counts what the menu asks of it.
 #include "app/LogFileCommands.h"
 #include "app/QStringPrinter.h"
 #include "app/QtWait.h"
 #include "app/TestAppContext.h"
 #include "nmea/NmeaChecksum.h"
 #include "support/Pty.h"
-#include "support/SimProcess.h"
 #include "views/PrintedPages.h"
 #include "views/monitor/CCommandMonitorDoc.h"
 #include "views/monitor/CCommandMonitorView.h"
@@ -17,7 +15,6 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -115,7 +112,8 @@ TEST_F(MonitorViewTest, TextFromTheReceiveThreadIsShownOnTheUiThreadInOneBatchTh
 }
 
 // Typing goes to the port; debug mode tells the receiver and shows whole
-// frames; nothing is read for a closed window.
+// frames; nothing is read for a closed window. (The receiver's own frames are
+// the simulator's test; that they are not decoded, the receive thread's.)
 TEST_F(MonitorViewTest, ShowsThePortTypingAndDebugModeGoToItUntilTheWindowCloses) {
     TestPty pty;
     OpenPort(pty.Path());
@@ -144,11 +142,14 @@ TEST_F(MonitorViewTest, ShowsThePortTypingAndDebugModeGoToItUntilTheWindowCloses
     Choose("&Debug Monitor"); // the unfinished frame went with the last session
     document->AppendText("T03\x1E", 1);
     EXPECT_TRUE(WaitForUi([&] { return Shown() == "T03"; })) << Shown().toStdString();
-    Choose("&Debug Monitor");
 
-    Close(); // off the receive thread
+    // Closed in debug mode, it puts the receiver back on NMEA and leaves the
+    // receive thread decoding again.
+    Close();
+    EXPECT_EQ(pty.Receive(1000), "$11\r\n$0\r\n");
     pty.Send(NmeaSentence("GPRMC,2"));
     receiver.ProcessReceivedData();
+    EXPECT_EQ(state.GetSentenceCount(), 2u);
     EXPECT_TRUE(sink.messages.empty());
 }
 
@@ -160,8 +161,7 @@ TEST_F(MonitorViewTest, LogFileItemsFollowTheLogFilePauseLosesTextEraseEmptiesTh
     log.logging = true;
     EXPECT_EQ(items(), "!&Start Log File &Close Log File");
     Choose("&Close Log File");
-    EXPECT_EQ(log.starts, 1);
-    EXPECT_EQ(log.closes, 1);
+    EXPECT_EQ(std::pair(log.starts, log.closes), std::pair(1, 1));
     context.logCommands = nullptr; // no owner: nothing to offer
     EXPECT_EQ(items(), "!&Start Log File !&Close Log File");
 
@@ -175,38 +175,6 @@ TEST_F(MonitorViewTest, LogFileItemsFollowTheLogFilePauseLosesTextEraseEmptiesTh
     EXPECT_TRUE(WaitForUi([&] { return Shown() == "$A\n$B\n"; })) << Shown().toStdString();
     Choose("&Erase Screen");
     EXPECT_EQ(Shown(), "");
-}
-
-using MonitorSimulatorTest = MonitorTest;
-
-// What is typed reaching the port is the pseudo-terminal test's, the replies
-// the simulator's; here the receiver's own frames in debug mode.
-TEST_F(MonitorSimulatorTest, DebugFramesReplaceNmeaUntilTheWindowCloses) {
-    SimProcess sim({"--speed", "2", "--seed", "21"});
-    OpenPort(sim.ReadLine());
-    receiver.Start(0ms);
-    ASSERT_TRUE(WaitForUi([&] { return Shown().contains("$GPGGA,"); }, 15s));
-
-    // One frame a line: type letter, hex payload, hex check; no NMEA.
-    auto showsFrames = [&] {
-        for (const char* frame : {"T[0-9A-F]{22}", "P[0-9A-F]{32}", "S[0-9A-F]{14}"})
-            if (!Shown().contains(QRegularExpression(QString("^%1$").arg(frame),
-                                                     QRegularExpression::MultilineOption)))
-                return false;
-        return !Shown().contains('$');
-    };
-    Choose("&Debug Monitor");
-    EXPECT_TRUE(WaitForUi(showsFrames, 15s)) << Shown().toStdString();
-    const unsigned decoded = state.GetSentenceCount();
-    const QString first = Shown(); // each frame replaces the last
-    EXPECT_TRUE(WaitForUi([&] { return Shown() != first && showsFrames(); }, 15s));
-    EXPECT_EQ(state.GetSentenceCount(), decoded) << "nothing is decoded in debug mode";
-
-    // Closed in debug mode, the window puts the receiver back on NMEA (the
-    // menu's "$0" is the pseudo-terminal test's).
-    Close();
-    const unsigned closedAt = state.GetSentenceCount();
-    EXPECT_TRUE(WaitForUi([&] { return state.GetSentenceCount() > closedAt + 5; }, 15s));
 }
 
 } // namespace

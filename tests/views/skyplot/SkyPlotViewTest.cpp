@@ -178,7 +178,7 @@ TEST_F(SkyPlotViewTest, TrailsShowWhereSatellitesWereUntilTheyLeaveTheRing) {
     EXPECT_EQ(PixelAt(image, second), kGreen);
 }
 
-TEST_F(SkyPlotViewTest, MaskOutlineAndContextMenuCommandsWithCheckMarksFromTheProfile) {
+TEST_F(SkyPlotViewTest, MaskOutlinePrintingAndContextMenuCommandsWithCheckMarksFromTheProfile) {
     profile.SetInt("AzimuthElevation", "EnableTrails", 0); // the SNR threshold stays 40
     MakeView();
     std::unique_ptr<QMenu> menu(view->CreateContextMenu(nullptr));
@@ -195,8 +195,14 @@ TEST_F(SkyPlotViewTest, MaskOutlineAndContextMenuCommandsWithCheckMarksFromThePr
     Update({{5, 123, 20, 0, 45}}); // not used: nothing learned
     EXPECT_FALSE(document.IsModified());
     const QImage image =
-        Update({{5, 123, 20, 1, 45}, {9, 300, 30, 0, 45}}); // the used one lets both in
+        Update({{5, 123, 20, 1, 45}, {35, 300, 30, 0, 45}}); // the used one lets both in
     EXPECT_TRUE(document.IsModified());
+    // Printed on one page with the comment and the labels.
+    document.Model().SetComment("Antenna on the north mast");
+    QString words;
+    EXPECT_EQ(PrintedPages(*view, &words), 1);
+    EXPECT_TRUE(words.contains("Antenna on the north mast") && words.contains("SV:35"))
+        << words.toStdString();
     // A closed line through the two entries, crossing the plot.
     const PlotPoint a = At(123, 20), b = At(300, 30);
     for (const QPoint& p :
@@ -213,17 +219,6 @@ TEST_F(SkyPlotViewTest, MaskOutlineAndContextMenuCommandsWithCheckMarksFromThePr
     EXPECT_EQ(document.Model().Mask().Entries()[123], (MaskEntry{123, 76, 0}));
     EXPECT_EQ(document.Title(), "Untitled");
     EXPECT_EQ(document.PathName(), (std::filesystem::current_path() / "Untitled.msk").string());
-}
-
-TEST_F(SkyPlotViewTest, PrintsOnePageWithTheComment) {
-    MakeView();
-    Update({{5, 123, 20, 1, 45}, {35, 200, 50, 0, 45}});
-    document.Model().SetComment("Antenna on the north mast, trees to the south-west");
-    QString words;
-    EXPECT_EQ(PrintedPages(*view, &words), 1);
-    EXPECT_TRUE(words.contains("Antenna on the north mast, trees to the south-west") &&
-                words.contains("SV:35"))
-        << words.toStdString();
 }
 
 using SkyPlotDocumentTest = SkyPlotViewTest;
@@ -283,7 +278,6 @@ TEST_F(SkyPlotDocumentTest, SavesThenFileOpenAsksToSaveRefusesBadFilesAndOpensTh
     prompts.answer = SaveAnswer::No;
     EXPECT_TRUE(document.FileOpen());
     EXPECT_EQ(asked, 1);
-    EXPECT_TRUE(sink.messages.empty());
     chosen = Path("missing.msk");
     EXPECT_TRUE(document.FileOpen());
     ASSERT_EQ(sink.messages.size(), 1u);
@@ -307,31 +301,13 @@ TEST_F(SkyPlotDocumentTest, SavesThenFileOpenAsksToSaveRefusesBadFilesAndOpensTh
 
     chosen = Path("new.msk"); // replaces what was learned since, not merged
     EXPECT_TRUE(document.FileOpen());
-    EXPECT_EQ(document.Model().FileContent(), saved);
-    EXPECT_EQ(document.Model().Comment(), comment);
+    EXPECT_EQ(document.Model().FileContent(), saved); // the 511-character comment with it
     EXPECT_EQ(document.Title(), "Azimuth & Elevation Window - [new.msk]");
     EXPECT_FALSE(document.IsModified());
 }
 
 // The property sheet edits the document and the profile.
-TEST_F(SkyPlotDocumentTest, SnrThresholdMustBeAnIntegerFrom0To99) {
-    const std::pair<const char*, bool> cases[] = {{"0", true},   {"99", true},   {" 42 ", true},
-                                                  {"-1", false}, {"100", false}, {"abc", false},
-                                                  {"", false},   {"4.5", false}};
-    for (const auto& [text, accepted] : cases) {
-        sink.messages.clear();
-        document.Model().Options().snrThreshold = 40;
-        auto sheet = Sheet();
-        sheet->MaskPage().SnrEdit().setText(text);
-        sheet->accept();
-        EXPECT_EQ(sheet->result() == QDialog::Accepted, accepted) << text;
-        EXPECT_EQ(document.Model().Options().snrThreshold, accepted ? std::stoi(text) : 40) << text;
-        EXPECT_EQ(sink.messages.size(), accepted ? 0u : 1u) << text;
-    }
-    EXPECT_EQ(sink.messages.at(0).text, "Please enter an integer between 0 and 99."); // "4.5"
-}
-
-TEST_F(SkyPlotDocumentTest, OpensWithTheCurrentValuesOkStoresEditsCancelDropsThem) {
+TEST_F(SkyPlotDocumentTest, SheetShowsTheValuesOkStoresCancelDropsAndTheThresholdIs0To99) {
     document.Model().Options().snrThreshold = 37;
     document.Model().SetComment("behind the barn");
     profile.SetString("AzimuthElevation", "LastAzimuthMaskFile", "/data/barn.msk");
@@ -345,6 +321,16 @@ TEST_F(SkyPlotDocumentTest, OpensWithTheCurrentValuesOkStoresEditsCancelDropsThe
         page.AutoLoadCheck().click();
         EXPECT_FALSE(page.FileEdit().isEnabled() || page.BrowseButton().isEnabled());
     };
+    // The document's and the profile's values the sheet may change.
+    const auto held = [&] {
+        return std::tuple(document.Model().Options().snrThreshold, document.Model().Comment(),
+                          document.EnableAutoLoad(),
+                          profile.GetInt("AzimuthElevation", "SNRThreshold", -1),
+                          profile.GetInt("AzimuthElevation", "EnableAutoLoad", -1),
+                          profile.GetString("AzimuthElevation", "LastAzimuthMaskFile", ""),
+                          document.IsModified());
+    };
+    const auto before = held();
     auto sheet = Sheet();
     EXPECT_EQ(sheet->MaskPage().SnrEdit().text(), "37");
     EXPECT_EQ(sheet->MaskPage().CommentEdit().toPlainText(), "behind the barn");
@@ -352,23 +338,29 @@ TEST_F(SkyPlotDocumentTest, OpensWithTheCurrentValuesOkStoresEditsCancelDropsThe
     EXPECT_EQ(sheet->AutoLoadPage().FileEdit().text(), "/data/barn.msk");
     edit(*sheet);
     sheet->reject();
-    EXPECT_EQ(document.Model().Options().snrThreshold, 37);
-    EXPECT_EQ(document.Model().Comment(), "behind the barn");
-    EXPECT_EQ(document.EnableAutoLoad(), 1);
-    EXPECT_EQ(profile.GetInt("AzimuthElevation", "SNRThreshold", -1), -1);
-    EXPECT_EQ(profile.GetString("AzimuthElevation", "LastAzimuthMaskFile", ""), "/data/barn.msk");
-    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(held(), before);
 
     sheet = Sheet();
     edit(*sheet);
     sheet->accept();
-    EXPECT_EQ(document.Model().Options().snrThreshold, 25);
-    EXPECT_EQ(profile.GetInt("AzimuthElevation", "SNRThreshold", -1), 25);
-    EXPECT_EQ(document.Model().Comment(), std::string(511, 'w'));
-    EXPECT_EQ(document.EnableAutoLoad(), 0);
-    EXPECT_EQ(profile.GetInt("AzimuthElevation", "EnableAutoLoad", -1), 0);
-    EXPECT_EQ(profile.GetString("AzimuthElevation", "LastAzimuthMaskFile", ""), "/home/u/roof.msk");
-    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(held(), std::tuple(25, std::string(511, 'w'), 0, 25, 0,
+                                 std::string("/home/u/roof.msk"), true));
+
+    // The threshold must be an integer from 0 to 99.
+    const std::pair<const char*, bool> cases[] = {{"0", true},   {"99", true},   {" 42 ", true},
+                                                  {"-1", false}, {"100", false}, {"abc", false},
+                                                  {"", false},   {"4.5", false}};
+    for (const auto& [text, accepted] : cases) {
+        sink.messages.clear();
+        document.Model().Options().snrThreshold = 40;
+        sheet = Sheet();
+        sheet->MaskPage().SnrEdit().setText(text);
+        sheet->accept();
+        EXPECT_EQ(sheet->result() == QDialog::Accepted, accepted) << text;
+        EXPECT_EQ(document.Model().Options().snrThreshold, accepted ? std::stoi(text) : 40) << text;
+        EXPECT_EQ(sink.messages.size(), accepted ? 0u : 1u) << text;
+    }
+    EXPECT_EQ(sink.messages.at(0).text, "Please enter an integer between 0 and 99."); // "4.5"
 }
 
 } // namespace
