@@ -39,7 +39,7 @@ SatelliteTable AsSatellites(const MaskEntries& mask) {
 
 void ReadOne(const std::string& file) {
     MaskFileContent before;
-    SetPathComment(before.comment, "before");
+    SetCommentText(before.comment, "before");
     before.mask[7] = {7, 3, 1};
     MaskFileContent content = before;
     std::string error;
