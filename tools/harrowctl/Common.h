@@ -59,6 +59,11 @@ std::string JsonString(std::string_view text);
 // A speed the serial port can be set to; false (and a complaint) otherwise.
 bool ParseBaud(std::string_view text, unsigned& baud);
 
+// The receiver to talk to: --port when given, else the port of a --profile
+// that was given, else nothing (the user's own profile is never guessed).
+std::string ReceiverDevice(const std::string& port, const std::string& profilePath,
+                           const std::string& profilePort);
+
 // Loads --profile FILE; false (and a complaint) when it cannot be read.
 bool LoadProfile(const std::string& path, IniProfileStore& profile);
 

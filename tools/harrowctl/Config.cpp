@@ -187,9 +187,7 @@ int Config(int argc, char** argv) {
     if (!options.profile.empty() && !LoadProfile(options.profile, profile)) return kBadUsage;
     DecodeSettings decode;
     const StartupSettings startup = ReadStartupSettings(profile, decode);
-    const std::string device = !options.port.empty()      ? options.port
-                               : !options.profile.empty() ? startup.port
-                                                          : std::string();
+    const std::string device = ReceiverDevice(options.port, options.profile, startup.port);
     if (device.empty()) {
         Complain("--port DEV is needed (or a --profile that names the port)");
         Usage(stderr);

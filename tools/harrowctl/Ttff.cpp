@@ -269,9 +269,7 @@ int Ttff(int argc, char** argv) {
     if (!options.profile.empty() && !LoadProfile(options.profile, profile)) return kBadUsage;
     DecodeSettings decode;
     const StartupSettings startup = ReadStartupSettings(profile, decode);
-    const std::string device = !options.port.empty()      ? options.port
-                               : !options.profile.empty() ? startup.port
-                                                          : std::string();
+    const std::string device = ReceiverDevice(options.port, options.profile, startup.port);
     if (device.empty() || CReceiverPort::IsNetworkPort(device)) {
         Complain("--port DEV is needed: a serial device (or a --profile that names one)");
         return kBadUsage;

@@ -92,6 +92,11 @@ std::optional<int> WalkOptions(int argc, char** argv,
     return std::nullopt;
 }
 
+std::string ReceiverDevice(const std::string& port, const std::string& profilePath,
+                           const std::string& profilePort) {
+    return !port.empty() ? port : !profilePath.empty() ? profilePort : std::string();
+}
+
 bool ParseBaud(std::string_view text, unsigned& baud) {
     constexpr std::array<unsigned, 10> kSpeeds{1200,  2400,  4800,   9600,   19200,
                                                38400, 57600, 115200, 230400, 460800};
